@@ -1,0 +1,20 @@
+# Settings every Quillmere target shares, applied per target.
+
+function(quill_target_defaults target)
+    target_compile_features(${target} PUBLIC cxx_std_17)
+    set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)
+    if(MSVC)
+        target_compile_options(${target} PRIVATE /W4 /permissive- /utf-8)
+    else()
+        target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
+                                                 -Wno-sign-conversion)
+    endif()
+endfunction()
+
+# A MinGW executable carries its C and C++ runtimes inside, so it needs no DLL
+# beyond those Windows ships.
+function(quill_executable_defaults target)
+    if(MINGW)
+        target_link_options(${target} PRIVATE -static)
+    endif()
+endfunction()

@@ -1,0 +1,211 @@
+#include "main_form.h"
+
+#include "phrases.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace quill {
+namespace {
+
+const char kMetaphorMissing[] =
+    "All combo box controls must have a selection before a metaphore can be generated.  Moron.";
+const char kSimileMissing[] =
+    "All combo box controls must have a selection before a simile can be generated.  Moron.";
+
+// Re-selection looks for a remembered text in positions 0 to kLastSearched; a text
+// not found leaves the index there, beyond every list, so the list shows nothing.
+constexpr int kLastSearched = 98;
+
+bool IsBit(int value) { return value == 0 || value == 1; }
+
+Polarity PolarityOfBit(int value) { return value == 1 ? Polarity::Positive : Polarity::Negative; }
+
+// Conventional keeps one polarity everywhere; unconventional gives the action list
+// the polarity opposite to the concept and object lists, and the list picked in
+// keeps the picked word's own.
+Polarity TargetPolarity(Category list, Category picked, Polarity p, bool conventional) {
+    if (conventional || list == picked) return p;
+    const bool actionSide = list == Category::Action;
+    const bool pickedOnActionSide = picked == Category::Action;
+    return actionSide == pickedOnActionSide ? p : Opposite(p);
+}
+
+int FindPosition(const ListControl& list, const std::string& text) {
+    for (int position = 0; position <= kLastSearched; ++position) {
+        if (list.TextAt(position) == text) return position;
+    }
+    return kLastSearched;
+}
+
+}  // namespace
+
+MainForm::MainForm(MainFormState& state, FormWindow& window, Chance& chance)
+    : m_state(state), m_window(window), m_chance(chance) {}
+
+int& MainForm::IndexField(Category category) {
+    switch (category) {
+    case Category::Action: return m_state.m_nAction;
+    case Category::Object: return m_state.m_nObject;
+    case Category::Concept: break;
+    }
+    return m_state.m_nConcept;
+}
+
+std::string MainForm::SelectionText(Category category) {
+    return m_window.List(category).TextAt(IndexField(category));
+}
+
+void MainForm::StartUp() {
+    m_state.m_bConventional = 1;
+    m_state.m_nFigure = kMetaphor;
+    ResetLists();
+    m_window.WriteToWindow();
+    m_state.m_nAutoConvention = 0;
+    m_state.m_nAutoFigure = 0;
+    m_state.m_nAutoPolarity = 0;
+    m_state.m_bRandomizeConvention = 1;
+    m_state.m_bRandomizePolarity = 1;
+    m_state.m_bRandomizeFigure = 1;
+}
+
+void MainForm::ResetLists() {
+    for (Category category : kCategories) m_window.List(category).Clear();
+    for (Category category : kCategories) {
+        ListControl& list = m_window.List(category);
+        list.AddText(std::string());
+        for (Polarity polarity : {Polarity::Negative, Polarity::Positive}) {
+            for (const char* word : Words(category, polarity)) list.AddText(word);
+        }
+    }
+    m_state.m_nConcept = 0;
+    m_state.m_nAction = 0;
+    m_state.m_nObject = 0;
+    m_window.WriteToWindow();
+    m_state.m_bNarrowed = 0;
+}
+
+void MainForm::RestrictList(Category category, Polarity polarity) {
+    ListControl& list = m_window.List(category);
+    list.Clear();
+    list.AddText(std::string());
+    for (const char* word : Words(category, polarity)) list.AddText(word);
+}
+
+void MainForm::ConventionalSwitch() {
+    m_window.ReadFromWindow();
+    const int conventional = m_state.m_bConventional;
+    const int figure = m_state.m_nFigure;
+    ResetLists();
+    m_state.m_bConventional = conventional;
+    m_state.m_nFigure = figure;
+    m_window.WriteToWindow();
+}
+
+void MainForm::ComposeFigure() {
+    m_window.ReadFromWindow();
+    const std::string concept = SelectionText(Category::Concept);
+    const std::string action = SelectionText(Category::Action);
+    const std::string object = SelectionText(Category::Object);
+    const int figure = m_state.m_nFigure;
+    if (concept.empty() || action.empty() || object.empty()) {
+        m_window.ShowMessage(figure == kMetaphor ? kMetaphorMissing : kSimileMissing);
+        return;
+    }
+    const std::string conceptPhrase = ConvertStringConcept(concept, figure, m_window);
+    const std::string actionPhrase = ConvertStringAction(action, figure, m_window);
+    const std::string objectPhrase = ConvertStringObject(object, figure, m_window);
+    m_state.m_strOutput = figure == kMetaphor ? actionPhrase + conceptPhrase + objectPhrase
+                                              : conceptPhrase + actionPhrase + objectPhrase;
+    m_window.WriteToWindow();
+}
+
+void MainForm::NarrowOnSelection(Category changed) {
+    m_window.ReadFromWindow();
+    std::string remembered[std::size(kCategories)];
+    for (Category category : kCategories) {
+        remembered[static_cast<int>(category)] = SelectionText(category);
+    }
+    const std::string& picked = remembered[static_cast<int>(changed)];
+    if (picked.empty()) {
+        const bool allBlank = remembered[0].empty() && remembered[1].empty() && remembered[2].empty();
+        if (allBlank) ResetLists();
+        return;
+    }
+
+    const Polarity p = ClassifyPolarity(picked);
+    if (!m_state.m_bNarrowed) {
+        const bool conventional = m_state.m_bConventional != 0;
+        for (Category category : kCategories) {
+            RestrictList(category, TargetPolarity(category, changed, p, conventional));
+        }
+        m_state.m_bNarrowed = 1;
+    }
+
+    // Every list goes back to the entry it showed, wherever that entry still is.
+    // Found directly and written once, so the window does not flicker through
+    // each position searched.
+    for (Category category : kCategories) {
+        IndexField(category) =
+            FindPosition(m_window.List(category), remembered[static_cast<int>(category)]);
+    }
+    m_window.WriteToWindow();
+}
+
+void MainForm::AutoGenerate() {
+    m_window.ReadFromWindow();
+    int convention = m_state.m_nAutoConvention;
+    int polarity = m_state.m_nAutoPolarity;
+    int figure = m_state.m_nAutoFigure;
+    if (m_state.m_bRandomizeConvention == 1) convention = DrawModeBit(convention);
+    if (m_state.m_bRandomizePolarity == 1) polarity = DrawModeBit(polarity);
+    if (m_state.m_bRandomizeFigure == 1) figure = DrawModeBit(figure);
+    SetUpAutoLists(convention, polarity, figure);
+    PickRandomEntries(convention, polarity);
+    ComposeFigure();
+}
+
+int MainForm::DrawModeBit(int value) {
+    const int seconds = m_chance.ClockSecond();
+    if (seconds <= 0) return value;
+    int last = 0;
+    for (int i = 0; i < seconds; ++i) last = m_chance.Rand();
+    return last % 2;
+}
+
+void MainForm::SetUpAutoLists(int convention, int polarity, int figure) {
+    ResetLists();
+    m_state.m_bConventional = convention == 0 ? 1 : 0;
+    m_state.m_nFigure = figure == 0 ? kMetaphor : kSimile;
+    if (IsBit(polarity)) {
+        const Polarity p = PolarityOfBit(polarity);
+        const bool conventional = m_state.m_bConventional != 0;
+        for (Category category : kCategories) {
+            RestrictList(category, TargetPolarity(category, Category::Concept, p, conventional));
+        }
+    }
+    m_window.WriteToWindow();
+}
+
+void MainForm::PickRandomEntries(int convention, int polarity) {
+    if (IsBit(convention) && IsBit(polarity)) {
+        const Polarity p = PolarityOfBit(polarity);
+        const bool conventional = convention == 0;
+        // At the top of a minute still draw once, so Auto Generate always has words.
+        const int repetitions = std::max(m_chance.ClockSecond(), 1);
+        int draws[std::size(kCategories)] = {};
+        for (int i = 0; i < repetitions; ++i) {
+            for (int& draw : draws) draw = m_chance.Rand();
+        }
+        // Each range is the number of words after the blank entry of the list as
+        // SetUpAutoLists restricted it.
+        for (Category category : kCategories) {
+            const Polarity listPolarity = TargetPolarity(category, Category::Concept, p, conventional);
+            const int words = static_cast<int>(Words(category, listPolarity).count);
+            IndexField(category) = 1 + draws[static_cast<int>(category)] % words;
+        }
+    }
+    m_window.WriteToWindow();
+}
+
+}  // namespace quill

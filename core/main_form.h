@@ -1,0 +1,79 @@
+// The main window's behaviour as a model: one record, three sorted word lists,
+// and the commands that work on them.
+#pragma once
+
+#include <string>
+
+#include "form_window.h"
+#include "vocabulary.h"
+
+namespace quill {
+
+// The record behind the main window. The index, figure, output and check fields
+// are bound to controls; the rest are the window's own.
+struct MainFormState {
+    // Auto Generate's fixed choices and whether each is drawn instead.
+    int m_nAutoPolarity = 0;    // 0 Negative, 1 Positive
+    int m_nAutoConvention = 0;  // 0 Conventional, 1 Unconventional
+    int m_nAutoFigure = 0;      // 0 Metaphor, 1 Simile
+    int m_bRandomizePolarity = 0;
+    int m_bRandomizeFigure = 0;
+    int m_bRandomizeConvention = 0;
+    // The lists have been narrowed by a pick since they were last reset.
+    int m_bNarrowed = 0;
+    // Bound fields; -1 means no selection (or no radio checked).
+    int m_nConcept = -1;
+    int m_nFigure = -1;
+    int m_nAction = -1;
+    int m_nObject = -1;
+    std::string m_strOutput;
+    int m_bConventional = 0;
+};
+
+class MainForm {
+public:
+    MainForm(MainFormState& state, FormWindow& window, Chance& chance);
+
+    MainFormState& State() { return m_state; }
+    const MainFormState& State() const { return m_state; }
+
+    // Defaults of a freshly opened window: Conventional, Metaphor, full lists,
+    // every Auto Generate mode drawn at random.
+    void StartUp();
+
+    // Full lists with the blank entry selected in each; also the Reset command.
+    void ResetLists();
+
+    // The category's list becomes the blank entry plus that polarity's words.
+    void RestrictList(Category category, Polarity polarity);
+
+    // A click on the Conventional box: full lists, keeping the new switch and figure.
+    void ConventionalSwitch();
+
+    // Generate: builds the metaphor or simile from the three selected words.
+    void ComposeFigure();
+
+    // A user's pick in one list: narrows all three lists to the picked word's
+    // polarity (once per reset) and puts every list's selection back on its text.
+    void NarrowOnSelection(Category changed);
+
+    // Auto Generate: settles convention, polarity and figure, fits the lists to
+    // them, picks a word in each at random and composes the sentence.
+    void AutoGenerate();
+    // The clock's seconds field counts the draws; only the last one decides.
+    int DrawModeBit(int value);
+    void SetUpAutoLists(int convention, int polarity, int figure);
+    void PickRandomEntries(int convention, int polarity);
+
+    // The text at the position held in the list's index field.
+    std::string SelectionText(Category category);
+
+    int& IndexField(Category category);
+
+private:
+    MainFormState& m_state;
+    FormWindow& m_window;
+    Chance& m_chance;
+};
+
+}  // namespace quill

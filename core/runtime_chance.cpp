@@ -1,0 +1,17 @@
+#include <cstdlib>
+#include <ctime>
+
+#include "form_window.h"
+
+namespace quill {
+
+// Deliberately never seeded: every run of the program draws the same sequence.
+int RuntimeChance::Rand() { return std::rand(); }
+
+int RuntimeChance::ClockSecond() {
+    const std::time_t now = std::time(nullptr);
+    const std::tm* local = std::localtime(&now);
+    return local ? local->tm_sec : 0;
+}
+
+}  // namespace quill

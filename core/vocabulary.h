@@ -1,0 +1,42 @@
+// The built-in vocabulary: three categories of words, each split by polarity.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace quill {
+
+enum class Polarity { Negative, Positive };
+
+// The three word lists of the main window, also used as list identifiers.
+enum class Category { Concept, Action, Object };
+
+inline constexpr Category kCategories[] = {Category::Concept, Category::Action, Category::Object};
+
+inline Polarity Opposite(Polarity p) {
+    return p == Polarity::Negative ? Polarity::Positive : Polarity::Negative;
+}
+
+// The auto settings and radio groups store polarity as 0 (Negative) / 1 (Positive).
+inline int PolarityIndex(Polarity p) { return p == Polarity::Positive ? 1 : 0; }
+
+// The classifier's own names for the two values: "Evil" and "Good".
+const char* PolarityName(Polarity p);
+
+// An ordered, constant list of words; duplicates are kept as listed.
+struct WordList {
+    const char* const* words;
+    std::size_t count;
+
+    const char* const* begin() const { return words; }
+    const char* const* end() const { return words + count; }
+};
+
+// The entries of one category and polarity, in the order they are added to a list.
+WordList Words(Category category, Polarity polarity);
+
+// Positive exactly when the text is one of the positive words of any category,
+// compared byte for byte with case; everything else is Negative.
+Polarity ClassifyPolarity(const std::string& text);
+
+}  // namespace quill

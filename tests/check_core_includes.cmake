@@ -1,0 +1,33 @@
+cmake_minimum_required(VERSION 3.25)
+# Fails when a file in core/ includes anything but the C++ standard library or
+# core's own headers: every rule there must build and run without Windows.
+set(standard_headers
+    algorithm array cctype cstddef cstdint cstdlib cstring ctime functional iterator limits
+    memory optional string string_view utility vector)
+
+file(GLOB sources "${CORE_DIR}/*.h" "${CORE_DIR}/*.cpp")
+if(NOT sources)
+    message(FATAL_ERROR "no sources found in ${CORE_DIR}")
+endif()
+set(failures "")
+foreach(source IN LISTS sources)
+    file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include")
+    foreach(line IN LISTS includes)
+        if(line MATCHES "<([^>]+)>")
+            if(NOT CMAKE_MATCH_1 IN_LIST standard_headers)
+                string(APPEND failures "${source}: <${CMAKE_MATCH_1}>\n")
+            endif()
+        elseif(line MATCHES "\"([^\"]+)\"")
+            if(NOT EXISTS "${CORE_DIR}/${CMAKE_MATCH_1}")
+                string(APPEND failures "${source}: \"${CMAKE_MATCH_1}\" is not core's own\n")
+            endif()
+        else()
+            string(APPEND failures "${source}: unreadable include: ${line}\n")
+        endif()
+    endforeach()
+endforeach()
+if(failures)
+    message(FATAL_ERROR "core/ must include only standard and core headers:\n${failures}")
+endif()
+list(LENGTH sources count)
+message(STATUS "${count} core files include only standard and core headers")

@@ -1,0 +1,91 @@
+// The in-memory window must behave like the real controls, and the form's
+// reads and writes must go through it the way the dialog's bindings do.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "memory_window.h"
+
+namespace quill::test {
+namespace {
+
+TEST(MemoryList, KeepsSortedOrderAndEqualEntries) {
+    MemoryList list;
+    for (const char* text : {"nourishes", "Neglects", "", "Kills", "A+", "A Warm Bed", "Kills", "An Angel"}) {
+        list.AddText(text);
+    }
+    EXPECT_EQ(list.Entries(), (std::vector<std::string>{"", "A Warm Bed", "A+", "An Angel", "Kills",
+                                                        "Kills", "Neglects", "nourishes"}));
+    EXPECT_TRUE(MemoryList::SortsBefore("A", "A Warm Bed"));
+    EXPECT_FALSE(MemoryList::SortsBefore("Kills", "kills"));
+    EXPECT_FALSE(MemoryList::SortsBefore("kills", "Kills"));
+}
+
+TEST(MemoryList, PositionsWithoutEntryMeanNoSelectionAndEmptyText) {
+    MemoryList list;
+    list.AddText("");
+    list.AddText("Fire");
+    list.SelectPosition(1);
+    EXPECT_EQ(list.Selected(), 1);
+    list.SelectPosition(98);
+    EXPECT_EQ(list.Selected(), -1);
+    list.SelectPosition(1);
+    list.SelectPosition(-1);
+    EXPECT_EQ(list.Selected(), -1);
+    EXPECT_EQ(list.TextAt(1), "Fire");
+    EXPECT_EQ(list.TextAt(2), "");
+    EXPECT_EQ(list.TextAt(-1), "");
+    list.Clear();
+    EXPECT_TRUE(list.Entries().empty());
+    EXPECT_EQ(list.Selected(), -1);
+}
+
+class Form : public ::testing::Test {
+protected:
+    MainFormState state;
+    MemoryWindow window{state};
+    ScriptedChance chance;
+    MainForm form{state, window, chance};
+};
+
+TEST_F(Form, WritingAnIndexPastTheListReadsBackAsNone) {
+    form.StartUp();
+    state.m_nConcept = 98;
+    state.m_nAction = -1;
+    window.WriteToWindow();
+    window.ReadFromWindow();
+    EXPECT_EQ(state.m_nConcept, -1);
+    EXPECT_EQ(state.m_nAction, -1);
+    EXPECT_EQ(state.m_nObject, 0);
+    state.m_nConcept = 98;
+    EXPECT_EQ(form.SelectionText(Category::Concept), "");
+}
+
+TEST_F(Form, RestrictListKeepsTheBlankAndOnePolarity) {
+    form.StartUp();
+    form.RestrictList(Category::Concept, Polarity::Positive);
+    const std::vector<std::string>& entries = window.concept.Entries();
+    ASSERT_EQ(entries.size(), 34u);
+    EXPECT_EQ(entries.front(), "");
+    for (std::size_t i = 1; i < entries.size(); ++i) {
+        EXPECT_EQ(ClassifyPolarity(entries[i]), Polarity::Positive) << entries[i];
+    }
+    form.RestrictList(Category::Action, Polarity::Negative);
+    EXPECT_EQ(window.action.Entries().size(), 31u);
+}
+
+TEST_F(Form, StartUpOverwritesTheConstructionValues) {
+    EXPECT_EQ(state.m_nConcept, -1);
+    EXPECT_EQ(state.m_nFigure, -1);
+    form.StartUp();
+    EXPECT_EQ(state.m_nConcept, 0);
+    EXPECT_EQ(state.m_nFigure, 0);
+    EXPECT_EQ(state.m_bConventional, 1);
+    EXPECT_EQ(window.checkedRadio, 0);
+    EXPECT_TRUE(window.conventionalChecked);
+    EXPECT_TRUE(window.messages.empty());
+}
+
+}  // namespace
+}  // namespace quill::test

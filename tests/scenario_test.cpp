@@ -1,0 +1,324 @@
+// What a user does and sees in the main window. The same suite runs on the
+// in-memory window and on the real dialog, so both must behave alike.
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "form_harness.h"
+
+namespace quill::test {
+namespace {
+
+constexpr Category kConcept = Category::Concept;
+constexpr Category kAction = Category::Action;
+constexpr Category kObject = Category::Object;
+
+// The blank entry and the words of one polarity (or of both), in sorted order.
+std::vector<std::string> Expected(Category category, std::optional<Polarity> only = std::nullopt) {
+    std::vector<std::string> entries{""};
+    for (Polarity polarity : {Polarity::Negative, Polarity::Positive}) {
+        if (only && *only != polarity) continue;
+        for (const char* word : Words(category, polarity)) entries.emplace_back(word);
+    }
+    std::stable_sort(entries.begin(), entries.end(), MemoryList::SortsBefore);
+    return entries;
+}
+
+class Scenario : public ::testing::Test {
+protected:
+    std::unique_ptr<FormHarness> h = MakeHarness();
+
+    void ExpectLists(std::optional<Polarity> concept, std::optional<Polarity> action,
+                     std::optional<Polarity> object) {
+        EXPECT_EQ(h->Entries(kConcept), Expected(kConcept, concept));
+        EXPECT_EQ(h->Entries(kAction), Expected(kAction, action));
+        EXPECT_EQ(h->Entries(kObject), Expected(kObject, object));
+    }
+    void ExpectSelections(const std::string& concept, const std::string& action,
+                          const std::string& object) {
+        EXPECT_EQ(h->SelectedText(kConcept), concept);
+        EXPECT_EQ(h->SelectedText(kAction), action);
+        EXPECT_EQ(h->SelectedText(kObject), object);
+    }
+    void SetConventional(bool on) {
+        if (h->ConventionalShown() != on) h->ClickConventional();
+    }
+};
+
+TEST_F(Scenario, StartUpShowsFullListsWithBlankSelected) {
+    ExpectLists(std::nullopt, std::nullopt, std::nullopt);
+    EXPECT_EQ(h->Entries(kConcept).size(), 66u);
+    EXPECT_EQ(h->Entries(kAction).size(), 61u);
+    EXPECT_EQ(h->Entries(kObject).size(), 61u);
+    for (Category category : kCategories) EXPECT_EQ(h->Selection(category), 0);
+    EXPECT_EQ(h->FigureShown(), 0);
+    EXPECT_TRUE(h->ConventionalShown());
+    EXPECT_EQ(h->Output(), "");
+
+    const MainFormState& s = h->State();
+    EXPECT_EQ(s.m_bRandomizeConvention, 1);
+    EXPECT_EQ(s.m_bRandomizePolarity, 1);
+    EXPECT_EQ(s.m_bRandomizeFigure, 1);
+    EXPECT_EQ(s.m_nAutoConvention, 0);
+    EXPECT_EQ(s.m_nAutoPolarity, 0);
+    EXPECT_EQ(s.m_nAutoFigure, 0);
+    EXPECT_EQ(s.m_bNarrowed, 0);
+}
+
+TEST_F(Scenario, SortedListsFollowTheListOrder) {
+    const std::vector<std::string> objects = h->Entries(kObject);
+    const std::vector<std::string> aThroughAn{
+        "A Caring Father", "A Caring Mother", "A Full Stomach", "A Good Meal", "A Helping Hand",
+        "A Roof Over Your Head", "A Soul Mate", "A Warm Bed", "A+", "An Angel"};
+    EXPECT_EQ(std::vector<std::string>(objects.begin() + 1, objects.begin() + 11), aThroughAn);
+
+    const std::vector<std::string> actions = h->Entries(kAction);
+    const auto naughty = std::find(actions.begin(), actions.end(), "Naughty");
+    ASSERT_LE(naughty + 3, actions.end());
+    EXPECT_EQ(std::vector<std::string>(naughty, naughty + 3),
+              (std::vector<std::string>{"Naughty", "Neglects", "nourishes"}));
+    EXPECT_EQ(std::count(actions.begin(), actions.end(), "Kills"), 2);
+}
+
+struct Sentence {
+    bool conventional;
+    int figure;
+    const char* concept;
+    const char* action;
+    const char* object;
+    const char* expected;
+};
+
+TEST_F(Scenario, GenerateBuildsTheSentenceOfTheChosenFigure) {
+    const Sentence sentences[] = {
+        {false, 1, "Myself", "Heals", "Fire", "I am like a healing fire."},
+        {false, 0, "Myself", "Heals", "Fire", "Healing me is a fire."},
+        {false, 0, "Hell", "Provides For", "Bomb", "Providing for another, motivated by Hell is a bomb."},
+        {true, 1, "Contentment", "Soothes", "Truce", "Contentment is like a Soothing truce."},
+        {true, 0, "Meter Maid", "Consumes", "Fire", "Consuming  meter maids are a fire."},
+        {true, 1, "Evil", "Wounds", "War", "Evil is like a wounding war."},
+        {true, 0, "Evil", "Wounds", "War", "Wounding evil is a war."},
+    };
+    for (const Sentence& s : sentences) {
+        SCOPED_TRACE(s.expected);
+        h->ClickReset();
+        SetConventional(s.conventional);
+        h->PickText(kConcept, s.concept);
+        h->PickText(kAction, s.action);
+        h->PickText(kObject, s.object);
+        h->ChooseFigure(s.figure);
+        h->ClickGenerate();
+        EXPECT_EQ(h->Output(), s.expected);
+        h->ClickGenerate();
+        EXPECT_EQ(h->Output(), s.expected) << "generating twice gives the same sentence";
+        EXPECT_EQ(h->TakeMessages(), std::vector<std::string>{});
+    }
+}
+
+TEST_F(Scenario, GenerateWithABlankListOnlyComplains) {
+    h->PickText(kConcept, "Evil");
+    h->PickText(kAction, "Wounds");
+    h->PickText(kObject, "War");
+    h->ClickGenerate();
+    ASSERT_EQ(h->Output(), "Wounding evil is a war.");
+
+    h->Pick(kAction, 0);
+    h->ClickGenerate();
+    EXPECT_EQ(h->TakeMessages(),
+              std::vector<std::string>{"All combo box controls must have a selection before a "
+                                       "metaphore can be generated.  Moron."});
+    h->ChooseFigure(1);
+    h->Pick(kAction, 0);
+    h->ClickGenerate();
+    EXPECT_EQ(h->TakeMessages(),
+              std::vector<std::string>{"All combo box controls must have a selection before a "
+                                       "simile can be generated.  Moron."});
+    EXPECT_EQ(h->Output(), "Wounding evil is a war.");
+}
+
+TEST_F(Scenario, ResetKeepsTheSentenceAndTheFigureLastRead) {
+    h->PickText(kConcept, "Evil");
+    h->PickText(kAction, "Wounds");
+    h->PickText(kObject, "War");
+    h->ChooseFigure(1);
+    h->ClickGenerate();
+    h->ClickReset();
+    EXPECT_EQ(h->Output(), "Evil is like a wounding war.");
+    EXPECT_EQ(h->FigureShown(), 1);
+    ExpectLists(std::nullopt, std::nullopt, std::nullopt);
+    ExpectSelections("", "", "");
+
+    // A figure chosen since the last read goes back to the record's value.
+    h->ChooseFigure(0);
+    h->ClickReset();
+    EXPECT_EQ(h->FigureShown(), 1);
+}
+
+TEST_F(Scenario, SimileChosenThenResetShowsMetaphorAgain) {
+    h->ChooseFigure(1);
+    h->ClickReset();
+    EXPECT_EQ(h->FigureShown(), 0);
+}
+
+TEST_F(Scenario, ConventionalSwitchResetsListsAndKeepsSwitchAndFigure) {
+    h->PickText(kConcept, "Evil");
+    h->ChooseFigure(1);
+    h->ClickConventional();
+    EXPECT_FALSE(h->ConventionalShown());
+    EXPECT_EQ(h->FigureShown(), 1);
+    ExpectLists(std::nullopt, std::nullopt, std::nullopt);
+    ExpectSelections("", "", "");
+    EXPECT_EQ(h->State().m_bNarrowed, 0);
+
+    h->ClickConventional();
+    EXPECT_TRUE(h->ConventionalShown());
+    EXPECT_EQ(h->FigureShown(), 1);
+    ExpectLists(std::nullopt, std::nullopt, std::nullopt);
+}
+
+// Narrowing on a pick.
+
+TEST_F(Scenario, ConventionalPickNarrowsEveryListToItsPolarity) {
+    h->PickText(kConcept, "Evil");
+    ExpectLists(Polarity::Negative, Polarity::Negative, Polarity::Negative);
+    ExpectSelections("Evil", "", "");
+    EXPECT_EQ(h->State().m_bNarrowed, 1);
+}
+
+TEST_F(Scenario, UnconventionalPickGivesTheActionListTheOppositePolarity) {
+    SetConventional(false);
+    h->PickText(kConcept, "Evil");
+    ExpectLists(Polarity::Negative, Polarity::Positive, Polarity::Negative);
+
+    h->ClickReset();
+    h->PickText(kAction, "Heals");
+    ExpectLists(Polarity::Negative, Polarity::Positive, Polarity::Negative);
+    ExpectSelections("", "Heals", "");
+
+    h->ClickReset();
+    h->PickText(kObject, "Garden");
+    ExpectLists(Polarity::Positive, Polarity::Negative, Polarity::Positive);
+    ExpectSelections("", "", "Garden");
+
+    h->ClickReset();
+    h->PickText(kAction, "Wounds");
+    ExpectLists(Polarity::Positive, Polarity::Negative, Polarity::Positive);
+}
+
+TEST_F(Scenario, LaterPicksOnlyReselect) {
+    h->PickText(kConcept, "Joy");
+    h->PickText(kAction, "Heals");
+    h->PickText(kObject, "Garden");
+    ExpectLists(Polarity::Positive, Polarity::Positive, Polarity::Positive);
+    ExpectSelections("Joy", "Heals", "Garden");
+
+    h->PickText(kConcept, "Wealth");
+    ExpectLists(Polarity::Positive, Polarity::Positive, Polarity::Positive);
+    ExpectSelections("Wealth", "Heals", "Garden");
+}
+
+TEST_F(Scenario, BlankPickResetsOnlyWhenEveryListIsBlank) {
+    h->PickText(kConcept, "Evil");
+    h->PickText(kObject, "War");
+    h->Pick(kConcept, 0);
+    ExpectLists(Polarity::Negative, Polarity::Negative, Polarity::Negative);
+    ExpectSelections("", "", "War");
+    EXPECT_EQ(h->State().m_bNarrowed, 1);
+
+    h->Pick(kObject, 0);
+    ExpectLists(std::nullopt, std::nullopt, std::nullopt);
+    ExpectSelections("", "", "");
+    EXPECT_EQ(h->State().m_bNarrowed, 0);
+    // Both polarities can be picked again.
+    h->PickText(kConcept, "Love");
+    ExpectLists(Polarity::Positive, Polarity::Positive, Polarity::Positive);
+}
+
+TEST_F(Scenario, PickingKillsSelectsTheFirstOfItsTwoEntries) {
+    const std::vector<std::string> full = h->Entries(kAction);
+    const int first = static_cast<int>(std::find(full.begin(), full.end(), "Kills") - full.begin());
+    h->Pick(kAction, first + 1);
+    const std::vector<std::string> narrowed = h->Entries(kAction);
+    const int firstNarrowed =
+        static_cast<int>(std::find(narrowed.begin(), narrowed.end(), "Kills") - narrowed.begin());
+    EXPECT_EQ(narrowed[firstNarrowed + 1], "Kills");
+    EXPECT_EQ(h->Selection(kAction), firstNarrowed);
+}
+
+// Auto Generate, with a scripted generator and clock.
+
+struct AutoSettings {
+    int randomizeConvention, randomizePolarity, randomizeFigure;
+    int convention, polarity, figure;
+};
+
+void Configure(MainFormState& s, const AutoSettings& a) {
+    s.m_bRandomizeConvention = a.randomizeConvention;
+    s.m_bRandomizePolarity = a.randomizePolarity;
+    s.m_bRandomizeFigure = a.randomizeFigure;
+    s.m_nAutoConvention = a.convention;
+    s.m_nAutoPolarity = a.polarity;
+    s.m_nAutoFigure = a.figure;
+}
+
+TEST_F(Scenario, AutoGenerateWithFixedModesUsesThem) {
+    Configure(h->State(), {0, 0, 0, 1, 1, 1});
+    h->Chance().SetSeconds(7);
+    h->ClickAutoGenerate();
+    EXPECT_EQ(h->Chance().randCalls, 7u * 3u);
+    EXPECT_FALSE(h->ConventionalShown());
+    EXPECT_EQ(h->FigureShown(), 1);
+    ExpectLists(Polarity::Positive, Polarity::Negative, Polarity::Positive);
+    for (Category category : kCategories) EXPECT_GT(h->Selection(category), 0);
+    EXPECT_EQ(ClassifyPolarity(h->SelectedText(kConcept)), Polarity::Positive);
+    EXPECT_EQ(ClassifyPolarity(h->SelectedText(kAction)), Polarity::Negative);
+    EXPECT_EQ(ClassifyPolarity(h->SelectedText(kObject)), Polarity::Positive);
+    EXPECT_NE(h->Output().find(" is like "), std::string::npos) << h->Output();
+    EXPECT_EQ(h->TakeMessages(), std::vector<std::string>{});
+    // The drawn modes are not stored back, and the next pick narrows again.
+    EXPECT_EQ(h->State().m_nAutoConvention, 1);
+    EXPECT_EQ(h->State().m_bNarrowed, 0);
+}
+
+TEST_F(Scenario, AutoGenerateConventionalNegativeMetaphor) {
+    Configure(h->State(), {0, 0, 0, 0, 0, 0});
+    h->ChooseFigure(1);
+    h->Chance().SetSeconds(31);
+    h->ClickAutoGenerate();
+    EXPECT_TRUE(h->ConventionalShown());
+    EXPECT_EQ(h->FigureShown(), 0);
+    ExpectLists(Polarity::Negative, Polarity::Negative, Polarity::Negative);
+    EXPECT_EQ(h->Output().find(" is like "), std::string::npos) << h->Output();
+    EXPECT_NE(h->Output().find(" is a "), std::string::npos) << h->Output();
+}
+
+TEST_F(Scenario, AutoGenerateAtTheTopOfAMinuteStillShowsASentence) {
+    Configure(h->State(), {1, 1, 1, 1, 1, 1});
+    h->Chance().SetSeconds(0);
+    h->ClickAutoGenerate();
+    EXPECT_EQ(h->TakeMessages(), std::vector<std::string>{});
+    // With no draws for the modes, the fixed settings hold; one pick repetition.
+    EXPECT_FALSE(h->ConventionalShown());
+    EXPECT_EQ(h->FigureShown(), 1);
+    EXPECT_EQ(h->Chance().randCalls, 3u);
+    ExpectLists(Polarity::Positive, Polarity::Negative, Polarity::Positive);
+    EXPECT_FALSE(h->Output().empty());
+}
+
+TEST_F(Scenario, PickAfterAutoGenerateNarrowsAgain) {
+    Configure(h->State(), {0, 0, 0, 1, 0, 0});
+    h->Chance().SetSeconds(5);
+    h->ClickAutoGenerate();
+    ASSERT_EQ(h->State().m_bNarrowed, 0);
+    const std::string concept = h->SelectedText(kConcept);
+    h->PickText(kConcept, concept);
+    EXPECT_EQ(h->State().m_bNarrowed, 1);
+    ExpectLists(Polarity::Negative, Polarity::Positive, Polarity::Negative);
+    EXPECT_EQ(h->SelectedText(kConcept), concept);
+}
+
+}  // namespace
+}  // namespace quill::test

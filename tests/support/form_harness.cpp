@@ -1,0 +1,23 @@
+#include "form_harness.h"
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+namespace quill::test {
+
+void FormHarness::PickText(Category category, const std::string& text) {
+    const std::vector<std::string> entries = Entries(category);
+    const auto found = std::find(entries.begin(), entries.end(), text);
+    ASSERT_NE(found, entries.end()) << '"' << text << "\" is not in the list";
+    Pick(category, static_cast<int>(found - entries.begin()));
+}
+
+std::string FormHarness::SelectedText(Category category) {
+    const int selected = Selection(category);
+    const std::vector<std::string> entries = Entries(category);
+    if (selected < 0 || selected >= static_cast<int>(entries.size())) return std::string();
+    return entries[static_cast<std::size_t>(selected)];
+}
+
+}  // namespace quill::test

@@ -1,0 +1,86 @@
+#include "memory_window.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace quill::test {
+
+bool MemoryList::SortsBefore(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::toupper(static_cast<unsigned char>(x)) <
+               std::toupper(static_cast<unsigned char>(y));
+    });
+}
+
+void MemoryList::Clear() {
+    m_entries.clear();
+    m_selected = -1;
+}
+
+void MemoryList::AddText(const std::string& text) {
+    const auto place = std::upper_bound(m_entries.begin(), m_entries.end(), text, SortsBefore);
+    const int index = static_cast<int>(place - m_entries.begin());
+    m_entries.insert(place, text);
+    if (m_selected >= index) ++m_selected;
+}
+
+void MemoryList::SelectPosition(int position) {
+    const bool exists = position >= 0 && position < static_cast<int>(m_entries.size());
+    m_selected = exists ? position : -1;
+}
+
+std::string MemoryList::TextAt(int position) const {
+    const bool exists = position >= 0 && position < static_cast<int>(m_entries.size());
+    return exists ? m_entries[static_cast<std::size_t>(position)] : std::string();
+}
+
+const MemoryList& MemoryWindow::ListOf(Category category) const {
+    switch (category) {
+    case Category::Action: return action;
+    case Category::Object: return object;
+    case Category::Concept: break;
+    }
+    return concept;
+}
+
+MemoryList& MemoryWindow::ListOf(Category category) {
+    return const_cast<MemoryList&>(static_cast<const MemoryWindow&>(*this).ListOf(category));
+}
+
+void MemoryWindow::ReadFromWindow() {
+    m_state.m_nConcept = concept.Selected();
+    m_state.m_nFigure = checkedRadio;
+    m_state.m_nAction = action.Selected();
+    m_state.m_nObject = object.Selected();
+    m_state.m_strOutput = outputLine;
+    m_state.m_bConventional = conventionalChecked ? 1 : 0;
+}
+
+void MemoryWindow::WriteToWindow() {
+    ++writes;
+    concept.SelectPosition(m_state.m_nConcept);
+    checkedRadio = (m_state.m_nFigure == 0 || m_state.m_nFigure == 1) ? m_state.m_nFigure : -1;
+    action.SelectPosition(m_state.m_nAction);
+    object.SelectPosition(m_state.m_nObject);
+    outputLine = m_state.m_strOutput;
+    conventionalChecked = m_state.m_bConventional != 0;
+}
+
+int ScriptedChance::Rand() {
+    ++randCalls;
+    seed = seed * 214013u + 2531011u;
+    return static_cast<int>((seed >> 16) & 0x7fff);
+}
+
+int ScriptedChance::ClockSecond() {
+    ++clockCalls;
+    if (!m_script.empty()) {
+        m_seconds = m_script.front();
+        m_script.erase(m_script.begin());
+    }
+    return m_seconds;
+}
+
+void ScriptedChance::ScriptSeconds(std::vector<int> seconds) { m_script = std::move(seconds); }
+
+}  // namespace quill::test
