@@ -1,0 +1,17 @@
+// The application: starts the main window and ends when it closes.
+#pragma once
+
+#include "quillmere_dlg.h"
+
+namespace quill::win {
+
+class CQuillmereApp {
+public:
+    // Runs the main window modally; FALSE means no further message loop is to run.
+    BOOL InitInstance();
+
+    // The main window while it runs: the owner of the program's modal windows.
+    CQuillmereDlg* m_pMainWnd = nullptr;
+};
+
+}  // namespace quill::win

@@ -1,0 +1,106 @@
+#include "quillmere_dlg.h"
+
+#include <iterator>
+
+#include "icon_layout.h"
+#include "resource.h"
+
+namespace quill::win {
+
+const RouteRow<CQuillmereDlg> CQuillmereDlg::kRoutes[13] = {
+    OnMessage(WM_SYSCOMMAND, &CQuillmereDlg::OnSysCommand),
+    OnMessage(WM_PAINT, &CQuillmereDlg::OnPaint),
+    OnMessage(WM_QUERYDRAGICON, &CQuillmereDlg::OnQueryDragIcon),
+    OnCommand(BN_CLICKED, IDC_GENERATE, &CQuillmereDlg::OnGenerate),
+    OnCommand(BN_CLICKED, IDC_RESET, &CQuillmereDlg::OnReset),
+    OnCommand(BN_CLICKED, IDC_EXIT, &CQuillmereDlg::OnExit),
+    OnCommand(CBN_SELCHANGE, IDC_CONCEPT, &CQuillmereDlg::OnSelChangeConcept),
+    OnCommand(CBN_SELCHANGE, IDC_ACTION, &CQuillmereDlg::OnSelChangeAction),
+    OnCommand(CBN_SELCHANGE, IDC_OBJECT, &CQuillmereDlg::OnSelChangeObject),
+    OnCommand(BN_CLICKED, IDC_CONVENTIONAL, &CQuillmereDlg::OnConventional),
+    OnCommand(BN_CLICKED, IDC_CONFIGURE_AUTO, &CQuillmereDlg::ShowConfigureAuto),
+    OnCommand(BN_CLICKED, IDC_AUTO_GENERATE, &CQuillmereDlg::OnAutoGenerate),
+    OnCommand(BN_CLICKED, ID_ABOUT_QUILLMERE, &CQuillmereDlg::ShowAbout),
+};
+
+CQuillmereDlg::CQuillmereDlg(Chance& chance)
+    : Dialog(IDD_QUILLMERE_DIALOG),
+      m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))),
+      m_form(m_state, *this, chance) {}
+
+ListControl& CQuillmereDlg::List(Category category) {
+    switch (category) {
+    case Category::Action: return m_ctlAction;
+    case Category::Object: return m_ctlObject;
+    case Category::Concept: break;
+    }
+    return m_ctlConcept;
+}
+
+void CQuillmereDlg::ShowMessage(const std::string& text) { MessageBox(Widen(text)); }
+
+void CQuillmereDlg::DoDataExchange(DataExchange& dx) {
+    dx.Control(IDC_ACTION, m_ctlAction);
+    dx.Control(IDC_OBJECT, m_ctlObject);
+    dx.Control(IDC_CONCEPT, m_ctlConcept);
+    dx.CBIndex(IDC_CONCEPT, m_state.m_nConcept);
+    dx.Radio(IDC_METAPHOR, m_state.m_nFigure);
+    dx.CBIndex(IDC_ACTION, m_state.m_nAction);
+    dx.CBIndex(IDC_OBJECT, m_state.m_nObject);
+    dx.Text(IDC_OUTPUT, m_state.m_strOutput);
+    dx.Check(IDC_CONVENTIONAL, m_state.m_bConventional);
+}
+
+BOOL CQuillmereDlg::OnInitDialog() {
+    Dialog::OnInitDialog();
+
+    HMENU systemMenu = GetSystemMenu(GetSafeHwnd(), FALSE);
+    wchar_t aboutText[64] = L"";
+    LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUTBOX, aboutText, static_cast<int>(std::size(aboutText)));
+    if (systemMenu && aboutText[0]) {
+        AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutText);
+    }
+
+    SendMessageW(GetSafeHwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessageW(GetSafeHwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+
+    m_form.StartUp();
+    m_pConfigDlg = nullptr;
+    return TRUE;
+}
+
+bool CQuillmereDlg::Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    return Dispatch(*this, kRoutes, message, wParam, lParam, result);
+}
+
+bool CQuillmereDlg::OnSysCommand(WPARAM wParam, LPARAM, LRESULT&) {
+    if ((wParam & 0xFFF0) != IDM_ABOUTBOX) return false;  // move, close and the rest: default
+    ShowAbout();
+    return true;
+}
+
+bool CQuillmereDlg::OnPaint(WPARAM, LPARAM, LRESULT&) {
+    if (!IsIconic(GetSafeHwnd())) return false;
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(GetSafeHwnd(), &paint);
+    SendMessageW(GetSafeHwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client;
+    GetClientRect(GetSafeHwnd(), &client);
+    const int x = CenteredIconOffset(client.right - client.left, GetSystemMetrics(SM_CXICON));
+    const int y = CenteredIconOffset(client.bottom - client.top, GetSystemMetrics(SM_CYICON));
+    DrawIcon(dc, x, y, m_hIcon);
+    EndPaint(GetSafeHwnd(), &paint);
+    return true;
+}
+
+bool CQuillmereDlg::OnQueryDragIcon(WPARAM, LPARAM, LRESULT& result) {
+    result = reinterpret_cast<LRESULT>(m_hIcon);
+    return true;
+}
+
+// Connected to their windows together with the settings and About dialogs.
+void CQuillmereDlg::ShowConfigureAuto() {}
+void CQuillmereDlg::ShowAbout() {}
+
+}  // namespace quill::win

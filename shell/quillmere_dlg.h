@@ -1,0 +1,57 @@
+// The main window: the three word lists, the figure choice, the Conventional
+// switch, the command buttons and the output line.
+#pragma once
+
+#include "dialog.h"
+#include "main_form.h"
+
+namespace quill::win {
+
+class CConfigureAutoDlg;
+
+class CQuillmereDlg : public Dialog, public FormWindow {
+public:
+    explicit CQuillmereDlg(Chance& chance);
+
+    // The record behind the window; the settings window writes its auto fields.
+    MainFormState& Form() { return m_state; }
+
+    void ReadFromWindow() override { UpdateData(true); }
+    void WriteToWindow() override { UpdateData(false); }
+    ListControl& List(Category category) override;
+    void ShowMessage(const std::string& text) override;
+
+    // The one open settings window, or none.
+    CConfigureAutoDlg* m_pConfigDlg = nullptr;
+
+protected:
+    void DoDataExchange(DataExchange& dx) override;
+    BOOL OnInitDialog() override;
+    bool Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void OnGenerate() { m_form.ComposeFigure(); }
+    void OnReset() { m_form.ResetLists(); }
+    void OnExit() { OnCancel(); }
+    void OnSelChangeConcept() { m_form.NarrowOnSelection(Category::Concept); }
+    void OnSelChangeAction() { m_form.NarrowOnSelection(Category::Action); }
+    void OnSelChangeObject() { m_form.NarrowOnSelection(Category::Object); }
+    void OnConventional() { m_form.ConventionalSwitch(); }
+    void OnAutoGenerate() { m_form.AutoGenerate(); }
+    void ShowConfigureAuto();
+    void ShowAbout();
+    bool OnSysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnPaint(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnQueryDragIcon(WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    static const RouteRow<CQuillmereDlg> kRoutes[13];
+
+    MainFormState m_state;
+    ComboBox m_ctlAction;
+    ComboBox m_ctlObject;
+    ComboBox m_ctlConcept;
+    HICON m_hIcon;
+    MainForm m_form;
+};
+
+}  // namespace quill::win

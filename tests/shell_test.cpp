@@ -1,0 +1,159 @@
+// The real main dialog in this process: what the platform side adds to the
+// form logic (bindings, routing, system menu, icons) and what it must not do.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "icon_layout.h"
+#include "win32_harness.h"
+
+namespace quill::test {
+namespace {
+
+std::wstring MenuText(HMENU menu, UINT position) {
+    wchar_t text[128] = L"";
+    GetMenuStringW(menu, position, text, 128, MF_BYPOSITION);
+    return text;
+}
+
+TEST(MainWindow, ProgramChangesRaiseNoNotification) {
+    Win32Harness h;
+    RecordingDlg& dialog = h.Dialog();
+    // Clicks move the focus, which raises focus notifications; only selection
+    // changes and clicks have rows in the routing table.
+    auto expectOnly = [&dialog](WPARAM sent) {
+        std::vector<WPARAM> routable;
+        for (WPARAM command : dialog.commands) {
+            if (HIWORD(command) == BN_CLICKED || HIWORD(command) == CBN_SELCHANGE) routable.push_back(command);
+        }
+        EXPECT_EQ(routable, std::vector<WPARAM>{sent});
+        dialog.commands.clear();
+    };
+    dialog.commands.clear();
+    h.PickText(Category::Concept, "Evil");
+    expectOnly(MAKEWPARAM(IDC_CONCEPT, CBN_SELCHANGE));
+    h.PickText(Category::Action, "Wounds");
+    expectOnly(MAKEWPARAM(IDC_ACTION, CBN_SELCHANGE));
+    h.ClickGenerate();
+    expectOnly(MAKEWPARAM(IDC_GENERATE, BN_CLICKED));
+    h.ClickReset();
+    expectOnly(MAKEWPARAM(IDC_RESET, BN_CLICKED));
+    h.ClickConventional();
+    expectOnly(MAKEWPARAM(IDC_CONVENTIONAL, BN_CLICKED));
+    h.Chance().SetSeconds(3);
+    h.ClickAutoGenerate();
+    expectOnly(MAKEWPARAM(IDC_AUTO_GENERATE, BN_CLICKED));
+    EXPECT_FALSE(h.Output().empty());
+}
+
+TEST(MainWindow, BindingsWriteAndReadTheControls) {
+    Win32Harness h;
+    MainFormState& state = h.State();
+    state.m_nConcept = 98;   // past the last entry
+    state.m_nAction = -1;
+    state.m_nObject = 60;    // the last entry
+    state.m_nFigure = -1;
+    state.m_strOutput = "Consuming  meter maids are a fire.";
+    state.m_bConventional = 0;
+    h.Dialog().WriteToWindow();
+    EXPECT_EQ(h.Selection(Category::Concept), -1);
+    EXPECT_EQ(h.Selection(Category::Action), -1);
+    EXPECT_EQ(h.Selection(Category::Object), 60);
+    EXPECT_EQ(h.FigureShown(), -1);
+    EXPECT_EQ(h.Output(), "Consuming  meter maids are a fire.");
+    EXPECT_FALSE(h.ConventionalShown());
+
+    SendMessageW(h.Item(IDC_SIMILE), BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageW(h.Item(IDC_CONVENTIONAL), BM_SETCHECK, BST_CHECKED, 0);
+    SetWindowTextW(h.Item(IDC_OUTPUT), L"changed");
+    h.Dialog().ReadFromWindow();
+    EXPECT_EQ(state.m_nConcept, -1);
+    EXPECT_EQ(state.m_nAction, -1);
+    EXPECT_EQ(state.m_nObject, 60);
+    EXPECT_EQ(state.m_nFigure, 1);
+    EXPECT_EQ(state.m_strOutput, "changed");
+    EXPECT_EQ(state.m_bConventional, 1);
+}
+
+TEST(MainWindow, SystemMenuCarriesTheAboutItem) {
+    Win32Harness h;
+    HMENU menu = GetSystemMenu(h.Window(), FALSE);
+    ASSERT_NE(menu, nullptr);
+    const int count = GetMenuItemCount(menu);
+    ASSERT_GE(count, 2);
+    EXPECT_EQ(GetMenuItemID(menu, count - 1), 16u);
+    EXPECT_EQ(MenuText(menu, static_cast<UINT>(count - 1)), L"&About Quillmere...");
+    MENUITEMINFOW separator{};
+    separator.cbSize = sizeof separator;
+    separator.fMask = MIIM_FTYPE;
+    GetMenuItemInfoW(menu, static_cast<UINT>(count - 2), TRUE, &separator);
+    EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
+
+    HMENU bar = GetMenu(h.Window());
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(MenuText(bar, 0), L"About");
+    HMENU about = GetSubMenu(bar, 0);
+    EXPECT_EQ(MenuText(about, 0), L"Quillmere");
+    EXPECT_EQ(GetMenuItemID(about, 0), 32771u);
+}
+
+TEST(MainWindow, IconsAreTheApplicationIcon) {
+    Win32Harness h;
+    const auto big = SendMessageW(h.Window(), WM_GETICON, ICON_BIG, 0);
+    EXPECT_NE(big, 0);
+    EXPECT_EQ(SendMessageW(h.Window(), WM_GETICON, ICON_SMALL, 0), big);
+    EXPECT_EQ(SendMessageW(h.Window(), WM_QUERYDRAGICON, 0, 0), big);
+
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(big), &info));
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+    EXPECT_EQ(bitmap.bmWidth, GetSystemMetrics(SM_CXICON));
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+}
+
+TEST(MainWindow, TemplateGivesTheLayout) {
+    Win32Harness h;
+    wchar_t title[64] = L"";
+    GetWindowTextW(h.Window(), title, 64);
+    EXPECT_STREQ(title, L"Quillmere");
+    const LONG style = GetWindowLongW(h.Window(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_TRUE(GetWindowLongW(h.Window(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
+
+    // Tab order is template order; the first tab stop is the concept list.
+    EXPECT_EQ(GetNextDlgTabItem(h.Window(), nullptr, FALSE), h.Item(IDC_CONCEPT));
+    const std::vector<int> order{IDC_CONCEPT, IDC_ACTION, IDC_OBJECT, IDC_METAPHOR, IDC_SIMILE, -1, -1,
+                                 IDC_GENERATE, IDC_AUTO_GENERATE, IDC_EXIT, IDC_RESET, IDC_CONVENTIONAL,
+                                 IDC_OUTPUT, IDC_CONFIGURE_AUTO};
+    std::vector<int> children;
+    for (HWND child = GetWindow(h.Window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(static_cast<short>(GetDlgCtrlID(child)));
+    }
+    EXPECT_EQ(children, order);
+    for (int id : {IDC_CONCEPT, IDC_ACTION, IDC_OBJECT}) {
+        const LONG comboStyle = GetWindowLongW(h.Item(id), GWL_STYLE);
+        EXPECT_EQ(comboStyle & 3, CBS_DROPDOWNLIST);
+        EXPECT_TRUE(comboStyle & CBS_SORT);
+    }
+    // No default push button and no OK or Cancel control.
+    EXPECT_EQ(h.Item(IDOK), nullptr);
+    EXPECT_EQ(h.Item(IDCANCEL), nullptr);
+    for (int id : {IDC_GENERATE, IDC_AUTO_GENERATE, IDC_EXIT, IDC_RESET, IDC_CONFIGURE_AUTO}) {
+        EXPECT_EQ(GetWindowLongW(h.Item(id), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON) << id;
+    }
+}
+
+TEST(MainWindow, MinimisedIconIsCentredWithTruncatingArithmetic) {
+    EXPECT_EQ(CenteredIconOffset(36, 32), 2);
+    EXPECT_EQ(CenteredIconOffset(31, 32), 0);
+    EXPECT_EQ(CenteredIconOffset(30, 32), 0);
+    EXPECT_EQ(CenteredIconOffset(20, 32), -5);
+}
+
+}  // namespace
+}  // namespace quill::test

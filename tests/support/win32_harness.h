@@ -1,0 +1,65 @@
+// The real main dialog, created in the test process and driven with the same
+// control messages a user's picks and clicks produce.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "form_harness.h"
+#include "quillmere_dlg.h"
+#include "resource.h"
+
+namespace quill::test {
+
+// The main dialog with its message boxes recorded instead of shown, and every
+// command that reaches its routing table logged.
+class RecordingDlg final : public win::CQuillmereDlg {
+public:
+    using CQuillmereDlg::CQuillmereDlg;
+
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    bool Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+        if (message == WM_COMMAND) commands.push_back(wParam);
+        return CQuillmereDlg::Route(message, wParam, lParam, result);
+    }
+
+    std::vector<std::string> messages;
+    std::vector<WPARAM> commands;
+};
+
+class Win32Harness final : public FormHarness {
+public:
+    Win32Harness();
+    ~Win32Harness() override;
+
+    void Pick(Category category, int position) override;
+    void ClickGenerate() override { Click(IDC_GENERATE); }
+    void ClickReset() override { Click(IDC_RESET); }
+    void ClickConventional() override { Click(IDC_CONVENTIONAL); }
+    void ClickAutoGenerate() override { Click(IDC_AUTO_GENERATE); }
+    void ChooseFigure(int figure) override { Click(figure == 0 ? IDC_METAPHOR : IDC_SIMILE); }
+
+    std::vector<std::string> Entries(Category category) override;
+    int Selection(Category category) override;
+    int FigureShown() override;
+    bool ConventionalShown() override;
+    std::string Output() override;
+    std::vector<std::string> TakeMessages() override;
+
+    MainFormState& State() override { return m_dialog.Form(); }
+    ScriptedChance& Chance() override { return m_chance; }
+
+    RecordingDlg& Dialog() { return m_dialog; }
+    HWND Window() const { return m_dialog.GetSafeHwnd(); }
+    HWND Item(int id) const { return GetDlgItem(Window(), id); }
+    // A real button click: BM_CLICK presses and releases it.
+    void Click(int id);
+
+    static int ListId(Category category);
+
+private:
+    ScriptedChance m_chance;
+    RecordingDlg m_dialog{m_chance};
+};
+
+}  // namespace quill::test

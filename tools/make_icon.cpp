@@ -1,0 +1,131 @@
+// Builds the application icon from its text source: one grid of '#' (red) and
+// '.' (black) per image, written as a 16-colour .ico with no transparent pixels.
+// Usage: make_icon SOURCE.txt OUTPUT.ico
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Image {
+    int size = 0;
+    std::vector<std::string> rows;
+};
+
+void Put16(std::string& out, unsigned value) {
+    out += static_cast<char>(value & 0xFF);
+    out += static_cast<char>((value >> 8) & 0xFF);
+}
+
+void Put32(std::string& out, unsigned value) {
+    Put16(out, value & 0xFFFF);
+    Put16(out, value >> 16);
+}
+
+// A 4-bit DIB: header, palette, colour bits bottom-up, then an all-opaque mask.
+std::string Encode(const Image& image) {
+    const int n = image.size;
+    const int colourStride = ((n * 4 + 31) / 32) * 4;
+    const int maskStride = ((n + 31) / 32) * 4;
+    std::string dib;
+    Put32(dib, 40);
+    Put32(dib, static_cast<unsigned>(n));
+    Put32(dib, static_cast<unsigned>(n * 2));  // colour and mask together
+    Put16(dib, 1);
+    Put16(dib, 4);
+    Put32(dib, 0);
+    Put32(dib, static_cast<unsigned>((colourStride + maskStride) * n));
+    Put32(dib, 0);
+    Put32(dib, 0);
+    Put32(dib, 16);
+    Put32(dib, 0);
+    // The standard 16-colour palette; index 0 is black and index 9 bright red.
+    const std::uint32_t palette[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
+                                       0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
+                                       0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+    for (std::uint32_t rgb : palette) {
+        dib += static_cast<char>(rgb & 0xFF);
+        dib += static_cast<char>((rgb >> 8) & 0xFF);
+        dib += static_cast<char>((rgb >> 16) & 0xFF);
+        dib += '\0';
+    }
+    for (int y = n - 1; y >= 0; --y) {
+        std::string row(static_cast<std::size_t>(colourStride), '\0');
+        for (int x = 0; x < n; ++x) {
+            const unsigned index = image.rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] == '#' ? 9 : 0;
+            row[static_cast<std::size_t>(x / 2)] |= static_cast<char>(x % 2 == 0 ? index << 4 : index);
+        }
+        dib += row;
+    }
+    dib.append(static_cast<std::size_t>(maskStride * n), '\0');
+    return dib;
+}
+
+bool Parse(std::istream& in, std::vector<Image>& images, std::string& error) {
+    std::string line;
+    int lineNumber = 0;
+    while (std::getline(in, line)) {
+        ++lineNumber;
+        if (line.empty() || line.rfind("# ", 0) == 0) continue;  // blank or comment
+        if (line.rfind("size ", 0) == 0) {
+            images.push_back(Image{std::stoi(line.substr(5)), {}});
+            continue;
+        }
+        if (images.empty() || line.size() != static_cast<std::size_t>(images.back().size) ||
+            line.find_first_not_of("#.") != std::string::npos) {
+            error = "line " + std::to_string(lineNumber) + ": not a row of the current grid";
+            return false;
+        }
+        images.back().rows.push_back(line);
+    }
+    for (const Image& image : images) {
+        if (image.rows.size() != static_cast<std::size_t>(image.size)) {
+            error = "a " + std::to_string(image.size) + "-pixel grid has " +
+                    std::to_string(image.rows.size()) + " rows";
+            return false;
+        }
+    }
+    if (images.empty()) error = "no images";
+    return !images.empty();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: make_icon SOURCE.txt OUTPUT.ico\n";
+        return 2;
+    }
+    std::ifstream source(argv[1]);
+    std::vector<Image> images;
+    std::string error;
+    if (!source || !Parse(source, images, error)) {
+        std::cerr << argv[1] << ": " << (source ? error : "cannot be read") << '\n';
+        return 1;
+    }
+    std::string directory, data;
+    Put16(directory, 0);
+    Put16(directory, 1);  // icon
+    Put16(directory, static_cast<unsigned>(images.size()));
+    unsigned offset = static_cast<unsigned>(6 + 16 * images.size());
+    for (const Image& image : images) {
+        const std::string dib = Encode(image);
+        directory += static_cast<char>(image.size);
+        directory += static_cast<char>(image.size);
+        directory += static_cast<char>(16);  // colours
+        directory += '\0';
+        Put16(directory, 1);
+        Put16(directory, 4);
+        Put32(directory, static_cast<unsigned>(dib.size()));
+        Put32(directory, offset);
+        offset += static_cast<unsigned>(dib.size());
+        data += dib;
+    }
+    std::ofstream out(argv[2], std::ios::binary);
+    out << directory << data;
+    return out ? 0 : 1;
+}
