@@ -2,12 +2,13 @@
 
 #include <iterator>
 
+#include "configure_auto_dlg.h"
 #include "icon_layout.h"
 #include "resource.h"
 
 namespace quill::win {
 
-const RouteRow<CQuillmereDlg> CQuillmereDlg::kRoutes[13] = {
+const RouteRow<CQuillmereDlg> CQuillmereDlg::kRoutes[14] = {
     OnMessage(WM_SYSCOMMAND, &CQuillmereDlg::OnSysCommand),
     OnMessage(WM_PAINT, &CQuillmereDlg::OnPaint),
     OnMessage(WM_QUERYDRAGICON, &CQuillmereDlg::OnQueryDragIcon),
@@ -21,6 +22,7 @@ const RouteRow<CQuillmereDlg> CQuillmereDlg::kRoutes[13] = {
     OnCommand(BN_CLICKED, IDC_CONFIGURE_AUTO, &CQuillmereDlg::ShowConfigureAuto),
     OnCommand(BN_CLICKED, IDC_AUTO_GENERATE, &CQuillmereDlg::OnAutoGenerate),
     OnCommand(BN_CLICKED, ID_ABOUT_QUILLMERE, &CQuillmereDlg::ShowAbout),
+    OnMessage(WM_DESTROY, &CQuillmereDlg::OnDestroy),
 };
 
 CQuillmereDlg::CQuillmereDlg(Chance& chance)
@@ -99,8 +101,26 @@ bool CQuillmereDlg::OnQueryDragIcon(WPARAM, LPARAM, LRESULT& result) {
     return true;
 }
 
-// Connected to their windows together with the settings and About dialogs.
-void CQuillmereDlg::ShowConfigureAuto() {}
-void CQuillmereDlg::ShowAbout() {}
+void CQuillmereDlg::ShowConfigureAuto() {
+    if (m_pConfigDlg) {
+        SetForegroundWindow(m_pConfigDlg->GetSafeHwnd());
+        return;
+    }
+    m_pConfigDlg = new CConfigureAutoDlg(this);
+    // A window that cannot be created leaves none, so the next press tries again.
+    if (!m_pConfigDlg->CreateAndShow()) m_pConfigDlg = nullptr;
+}
+
+void CQuillmereDlg::ShowAbout() {
+    CAboutDlg about(m_shellOpen);
+    about.DoModal(GetSafeHwnd());
+}
+
+// The settings window has no owner, so it would outlive the main window; it
+// goes with it, before anything could reach the main form that is ending.
+bool CQuillmereDlg::OnDestroy(WPARAM, LPARAM, LRESULT&) {
+    if (m_pConfigDlg) DestroyWindow(m_pConfigDlg->GetSafeHwnd());
+    return false;
+}
 
 }  // namespace quill::win

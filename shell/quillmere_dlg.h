@@ -2,6 +2,7 @@
 // switch, the command buttons and the output line.
 #pragma once
 
+#include "about_dlg.h"
 #include "dialog.h"
 #include "main_form.h"
 
@@ -25,6 +26,9 @@ public:
     CConfigureAutoDlg* m_pConfigDlg = nullptr;
 
 protected:
+    // How the About window opens the web site.
+    ShellOpen m_shellOpen = ShellExecuteW;
+
     void DoDataExchange(DataExchange& dx) override;
     BOOL OnInitDialog() override;
     bool Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -43,8 +47,9 @@ private:
     bool OnSysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool OnPaint(WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool OnQueryDragIcon(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnDestroy(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-    static const RouteRow<CQuillmereDlg> kRoutes[13];
+    static const RouteRow<CQuillmereDlg> kRoutes[14];
 
     MainFormState m_state;
     ComboBox m_ctlAction;

@@ -76,12 +76,42 @@ else
     verdict "drop-down" 1
 fi
 
-# What a user sees: the window after start-up and after Auto Generate.
+# What a user sees: the main window after start-up and after Auto Generate,
+# the settings window (Alt+O) and the About window (through the menu bar).
 if start; then
     import -window "$wid" "$artifacts/main-window-startup.png"
     xdotool key alt+a
     sleep 1
     import -window "$wid" "$artifacts/main-window-generated.png"
+
+    xdotool key alt+o
+    settings=$(timeout 10 xdotool search --sync --onlyvisible --name '^Dialog$' 2>/dev/null | head -1)
+    [ -n "$settings" ]
+    verdict "Alt+O opens the settings window" $?
+    if [ -n "$settings" ]; then
+        sleep 0.5
+        import -window "$settings" "$artifacts/settings-window.png"
+        xdotool mousemove --window "$settings" 100 8 click 1  # its caption
+        xdotool key Escape
+        sleep 1
+        ! xdotool search --onlyvisible --name '^Dialog$' >/dev/null 2>&1
+        verdict "Esc closes the settings window" $?
+    fi
+
+    xdotool mousemove --window "$wid" 60 270 click 1
+    xdotool key F10 Down Return
+    about=$(timeout 10 xdotool search --sync --onlyvisible --name '^About Quillmere$' 2>/dev/null | head -1)
+    [ -n "$about" ]
+    verdict "the menu bar opens the About window" $?
+    if [ -n "$about" ]; then
+        sleep 0.5
+        import -window "$about" "$artifacts/about-window.png"
+        xdotool key Escape
+        sleep 1
+    fi
+
+    kill -0 "$pid" 2>/dev/null
+    verdict "closing those windows leaves the program running" $?
     xdotool key Escape
     ended
     verdict "screenshots in $artifacts" $?

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "resource.h"
+#include "vocabulary.h"
 
 namespace {
 
@@ -146,6 +147,26 @@ public:
     }
     DWORD ThreadId() const { return process_.dwThreadId; }
 
+    // Another top-level window of the program, by its title.
+    HWND WaitForWindow(const std::wstring& title) {
+        HWND found = nullptr;
+        WaitFor([&] {
+            for (HWND hwnd : WindowsOf(process_.dwProcessId)) {
+                if (TextOf(hwnd) == title) found = hwnd;
+            }
+            return found != nullptr;
+        });
+        return found;
+    }
+    std::string SelectedText(int listId) {
+        HWND list = Item(listId);
+        const auto index = SendMessageW(list, CB_GETCURSEL, 0, 0);
+        wchar_t text[128] = L"";
+        if (index >= 0) SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+        std::wstring wide(text);
+        return std::string(wide.begin(), wide.end());
+    }
+
 private:
     PROCESS_INFORMATION process_{};
     bool started_ = false;
@@ -237,6 +258,73 @@ TEST(EndToEnd, MessageBoxCaptionIsTheProgramFilesName) {
         EXPECT_TRUE(program.EndsCleanly());
     }
     DeleteFileW((Directory() + renamed).c_str());
+}
+
+std::vector<std::wstring> ChildTexts(HWND window) {
+    std::vector<std::wstring> texts;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        texts.push_back(TextOf(child));
+    }
+    return texts;
+}
+
+TEST(EndToEnd, FixedPositivePolarityChosenInTheSettingsWindow) {
+    Program program;
+    ASSERT_NE(program.Main(), nullptr);
+    program.Click(IDC_CONFIGURE_AUTO);
+    HWND settings = program.WaitForWindow(L"Dialog");
+    ASSERT_NE(settings, nullptr);
+    EXPECT_EQ(GetWindow(settings, GW_OWNER), nullptr);
+    SendMessageW(GetDlgItem(settings, IDC_RANDOMIZE_POLARITY), BM_CLICK, 0, 0);
+    SendMessageW(GetDlgItem(settings, IDC_AUTO_POSITIVE), BM_CLICK, 0, 0);
+    PostMessageW(settings, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);  // Esc
+    EXPECT_TRUE(WaitFor([settings] { return !IsWindow(settings); }));
+
+    for (int run = 0; run < 3; ++run) {
+        program.ClickAndWait(IDC_AUTO_GENERATE);
+        EXPECT_EQ(quill::ClassifyPolarity(program.SelectedText(IDC_CONCEPT)), quill::Polarity::Positive);
+        EXPECT_EQ(quill::ClassifyPolarity(program.SelectedText(IDC_OBJECT)), quill::Polarity::Positive);
+        EXPECT_FALSE(program.Output().empty());
+    }
+    PostMessageW(program.Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(program.EndsCleanly());
+}
+
+TEST(EndToEnd, AboutFromBothMenusDisablesOnlyTheMainWindow) {
+    Program program;
+    ASSERT_NE(program.Main(), nullptr);
+    program.Click(IDC_CONFIGURE_AUTO);
+    HWND settings = program.WaitForWindow(L"Dialog");
+    ASSERT_NE(settings, nullptr);
+
+    std::vector<std::vector<std::wstring>> contents;
+    for (bool fromSystemMenu : {false, true}) {
+        if (fromSystemMenu) {
+            PostMessageW(program.Main(), WM_SYSCOMMAND, 16, 0);
+        } else {
+            PostMessageW(program.Main(), WM_COMMAND, MAKEWPARAM(ID_ABOUT_QUILLMERE, 0), 0);
+        }
+        HWND about = program.WaitForWindow(L"About Quillmere");
+        ASSERT_NE(about, nullptr);
+        EXPECT_EQ(GetWindow(about, GW_OWNER), program.Main());
+        EXPECT_FALSE(IsWindowEnabled(program.Main()));
+        EXPECT_TRUE(IsWindowEnabled(settings));
+        RECT a, m;
+        GetWindowRect(about, &a);
+        GetWindowRect(program.Main(), &m);
+        EXPECT_NEAR((a.left + a.right) / 2, (m.left + m.right) / 2, 2) << "centred over the main window";
+        EXPECT_NEAR((a.top + a.bottom) / 2, (m.top + m.bottom) / 2, 2);
+        contents.push_back(ChildTexts(about));
+        PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        EXPECT_TRUE(WaitFor([about] { return !IsWindow(about); }));
+        EXPECT_TRUE(IsWindowEnabled(program.Main()));
+    }
+    ASSERT_EQ(contents.size(), 2u);
+    EXPECT_EQ(contents[0], contents[1]);
+
+    // The main window ends the program, settings window and all.
+    PostMessageW(program.Main(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_TRUE(program.EndsCleanly());
 }
 
 }  // namespace

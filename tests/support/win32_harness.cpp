@@ -4,6 +4,8 @@
 
 namespace quill::test {
 
+std::vector<RecordingDlg::ShellRequest> RecordingDlg::shellRequests;
+
 Win32Harness::Win32Harness() {
     // Modeless here, so the test keeps control; the window is the real template.
     EXPECT_TRUE(m_dialog.Create(nullptr));

@@ -15,7 +15,22 @@ namespace quill::test {
 // command that reaches its routing table logged.
 class RecordingDlg final : public win::CQuillmereDlg {
 public:
-    using CQuillmereDlg::CQuillmereDlg;
+    explicit RecordingDlg(quill::Chance& chance) : CQuillmereDlg(chance) { m_shellOpen = RecordShellOpen; }
+
+    // What the About window asked the shell to open, one entry per request.
+    struct ShellRequest {
+        HWND owner;
+        bool hasVerb, hasParameters, hasDirectory;
+        std::wstring file;
+        INT show;
+    };
+    static std::vector<ShellRequest> shellRequests;
+    static HINSTANCE WINAPI RecordShellOpen(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters,
+                                            LPCWSTR directory, INT show) {
+        shellRequests.push_back({owner, verb != nullptr, parameters != nullptr, directory != nullptr,
+                                 file ? file : L"", show});
+        return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(2));  // "file not found": must not matter
+    }
 
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     bool Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {

@@ -1,0 +1,41 @@
+#include "about_dlg.h"
+
+#include "resource.h"
+#include "version.h"
+
+namespace quill::win {
+namespace {
+
+const wchar_t kNotice[] =
+    L"Quillmere builds a metaphor or a simile from three words you pick: a concept, "
+    L"an action and an object.\r\n\r\n"
+    L"Quillmere is written by the Quillmere developers. You may use it, copy it and give "
+    L"it to others free of charge, provided that it is passed on whole and unchanged, "
+    L"with this notice. It comes with no warranty of any kind.";
+
+}  // namespace
+
+const RouteRow<CAboutDlg> CAboutDlg::kRoutes[1] = {
+    OnCommand(BN_CLICKED, IDC_VISIT_WEB_SITE, &CAboutDlg::VisitWebSite),
+};
+
+CAboutDlg::CAboutDlg(ShellOpen shellOpen) : Dialog(IDD_ABOUTBOX), m_shellOpen(shellOpen) {}
+
+const wchar_t* CAboutDlg::WebSite() { return QUILL_WEB_SITE; }
+
+BOOL CAboutDlg::OnInitDialog() {
+    Dialog::OnInitDialog();
+    SetWindowTextW(GetDlgItem(IDC_ABOUT_NOTICE), kNotice);
+    UpdateData(false);
+    return TRUE;
+}
+
+bool CAboutDlg::Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    return Dispatch(*this, kRoutes, message, wParam, lParam, result);
+}
+
+// Opens the address with its default action; whatever the shell answers, the
+// window stays open and nothing is reported.
+void CAboutDlg::VisitWebSite() { m_shellOpen(nullptr, nullptr, WebSite(), nullptr, nullptr, SW_SHOWNORMAL); }
+
+}  // namespace quill::win

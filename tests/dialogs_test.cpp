@@ -1,0 +1,304 @@
+// The settings window and the About window, opened from the real main dialog.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "configure_auto_dlg.h"
+#include "win32_harness.h"
+
+#include <psapi.h>
+
+namespace quill::test {
+namespace {
+
+using win::CConfigureAutoDlg;
+
+bool Checked(HWND dialog, int id) { return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+void Click(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+std::wstring TextOf(HWND hwnd) {
+    wchar_t text[1024] = L"";
+    GetWindowTextW(hwnd, text, 1024);
+    return text;
+}
+
+// The windows this thread has, top-level and visible or not.
+std::vector<HWND> ThreadWindows() {
+    std::vector<HWND> found;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Handles what is queued, as the program's message loop would between actions.
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+HWND FindThreadWindow(const std::wstring& title) {
+    for (HWND hwnd : ThreadWindows()) {
+        if (TextOf(hwnd) == title) return hwnd;
+    }
+    return nullptr;
+}
+
+class Settings : public ::testing::Test {
+protected:
+    Win32Harness h;
+
+    HWND Open() {
+        h.Click(IDC_CONFIGURE_AUTO);
+        return h.Dialog().m_pConfigDlg ? h.Dialog().m_pConfigDlg->GetSafeHwnd() : nullptr;
+    }
+    void TearDown() override { EXPECT_EQ(CConfigureAutoDlg::LiveInstances(), h.Dialog().m_pConfigDlg ? 1 : 0); }
+};
+
+TEST_F(Settings, FirstOpeningShowsEverythingRandomised) {
+    HWND settings = Open();
+    ASSERT_NE(settings, nullptr);
+    EXPECT_TRUE(IsWindowVisible(settings));
+    EXPECT_EQ(TextOf(settings), L"Dialog");
+    EXPECT_EQ(GetWindow(settings, GW_OWNER), nullptr) << "the settings window has no owner";
+    for (int box : {IDC_RANDOMIZE_CONVENTION, IDC_RANDOMIZE_FIGURE, IDC_RANDOMIZE_POLARITY}) {
+        EXPECT_TRUE(Checked(settings, box)) << box;
+    }
+    for (int id : {IDC_AUTO_CONVENTIONAL, IDC_AUTO_METAPHOR, IDC_AUTO_NEGATIVE}) EXPECT_TRUE(Checked(settings, id));
+    for (int id : {IDC_AUTO_UNCONVENTIONAL, IDC_AUTO_SIMILE, IDC_AUTO_POSITIVE}) EXPECT_FALSE(Checked(settings, id));
+    for (int id = IDC_AUTO_CONVENTIONAL; id <= IDC_AUTO_POSITIVE; ++id) EXPECT_FALSE(Enabled(settings, id)) << id;
+    EXPECT_TRUE(Enabled(settings, IDC_RANDOMIZE_EVERYTHING));
+}
+
+TEST_F(Settings, ClearingABoxFixesTheModeForAutoGenerateAtOnce) {
+    HWND settings = Open();
+    ASSERT_NE(settings, nullptr);
+    // Drawn at random, the convention comes out both ways over a few seconds.
+    bool sawConventional = false, sawUnconventional = false;
+    for (int second = 1; second <= 12; ++second) {
+        h.Chance().SetSeconds(second);
+        h.ClickAutoGenerate();
+        (h.ConventionalShown() ? sawConventional : sawUnconventional) = true;
+    }
+    ASSERT_TRUE(sawConventional && sawUnconventional);
+
+    Click(settings, IDC_RANDOMIZE_CONVENTION);
+    EXPECT_TRUE(Enabled(settings, IDC_AUTO_CONVENTIONAL));
+    EXPECT_TRUE(Enabled(settings, IDC_AUTO_UNCONVENTIONAL));
+    EXPECT_FALSE(Enabled(settings, IDC_AUTO_METAPHOR));
+    EXPECT_EQ(h.State().m_bRandomizeConvention, 0);
+    Click(settings, IDC_AUTO_UNCONVENTIONAL);
+    EXPECT_EQ(h.State().m_nAutoConvention, 1);
+    for (int second = 1; second <= 12; ++second) {
+        h.Chance().SetSeconds(second);
+        h.ClickAutoGenerate();
+        EXPECT_FALSE(h.ConventionalShown()) << "second " << second;
+    }
+    EXPECT_TRUE(IsWindow(settings)) << "no OK was needed";
+}
+
+TEST_F(Settings, ChoicesSurviveClosingWithEsc) {
+    HWND settings = Open();
+    ASSERT_NE(settings, nullptr);
+    Click(settings, IDC_RANDOMIZE_POLARITY);
+    Click(settings, IDC_AUTO_POSITIVE);
+    EXPECT_EQ(h.State().m_nAutoPolarity, 1);
+    SendMessageW(settings, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_FALSE(IsWindow(settings));
+    EXPECT_EQ(h.Dialog().m_pConfigDlg, nullptr);
+    EXPECT_EQ(h.State().m_nAutoPolarity, 1);
+    EXPECT_EQ(h.State().m_bRandomizePolarity, 0);
+
+    h.Chance().SetSeconds(17);
+    h.ClickAutoGenerate();
+    EXPECT_EQ(ClassifyPolarity(h.SelectedText(Category::Concept)), Polarity::Positive);
+    EXPECT_EQ(ClassifyPolarity(h.SelectedText(Category::Object)), Polarity::Positive);
+
+    // Reopened, the window starts from the main form's values.
+    settings = Open();
+    ASSERT_NE(settings, nullptr);
+    EXPECT_FALSE(Checked(settings, IDC_RANDOMIZE_POLARITY));
+    EXPECT_TRUE(Checked(settings, IDC_AUTO_POSITIVE));
+    EXPECT_TRUE(Enabled(settings, IDC_AUTO_POSITIVE));
+}
+
+TEST_F(Settings, RandomizeEverythingKeepsTheFixedChoices) {
+    HWND settings = Open();
+    ASSERT_NE(settings, nullptr);
+    Click(settings, IDC_RANDOMIZE_FIGURE);
+    Click(settings, IDC_AUTO_SIMILE);
+    Click(settings, IDC_RANDOMIZE_CONVENTION);
+    Click(settings, IDC_RANDOMIZE_EVERYTHING);
+    for (int box : {IDC_RANDOMIZE_CONVENTION, IDC_RANDOMIZE_FIGURE, IDC_RANDOMIZE_POLARITY}) {
+        EXPECT_TRUE(Checked(settings, box));
+    }
+    for (int id = IDC_AUTO_CONVENTIONAL; id <= IDC_AUTO_POSITIVE; ++id) EXPECT_FALSE(Enabled(settings, id));
+    const MainFormState& form = h.State();
+    EXPECT_EQ(form.m_bRandomizeConvention + form.m_bRandomizeFigure + form.m_bRandomizePolarity, 3);
+    EXPECT_EQ(form.m_nAutoFigure, 1);
+    EXPECT_TRUE(Checked(settings, IDC_AUTO_SIMILE));
+
+    Click(settings, IDC_RANDOMIZE_FIGURE);
+    EXPECT_TRUE(Checked(settings, IDC_AUTO_SIMILE));
+    EXPECT_TRUE(Enabled(settings, IDC_AUTO_SIMILE));
+    EXPECT_EQ(form.m_bRandomizeFigure, 0);
+}
+
+TEST_F(Settings, ConfigureAutoWhileOpenCreatesNoSecondWindow) {
+    HWND first = Open();
+    HWND second = Open();
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(CConfigureAutoDlg::LiveInstances(), 1);
+    int titled = 0;
+    for (HWND hwnd : ThreadWindows()) titled += TextOf(hwnd) == L"Dialog";
+    EXPECT_EQ(titled, 1);
+}
+
+SIZE_T PrivateBytes() {
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
+    return counters.PrivateUsage;
+}
+
+TEST_F(Settings, OpeningAndClosingLeavesNothingBehind) {
+    // Warm up once, so first-use allocations do not count as growth.
+    HWND settings = Open();
+    SendMessageW(settings, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    const std::size_t windows = ThreadWindows().size();
+    const SIZE_T memory = PrivateBytes();
+
+    for (int i = 0; i < 500; ++i) {
+        settings = Open();
+        ASSERT_NE(settings, nullptr) << "opening " << i;
+        switch (i % 3) {
+        case 0: Click(settings, IDOK); break;
+        case 1: SendMessageW(settings, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); break;  // Esc
+        default: SendMessageW(settings, WM_SYSCOMMAND, SC_CLOSE, 0); break;                        // close box
+        }
+        PumpMessages();
+        ASSERT_FALSE(IsWindow(settings)) << "closing " << i;
+        ASSERT_EQ(h.Dialog().m_pConfigDlg, nullptr);
+    }
+    EXPECT_EQ(CConfigureAutoDlg::LiveInstances(), 0);
+    EXPECT_EQ(ThreadWindows().size(), windows);
+    const SIZE_T grown = PrivateBytes() > memory ? PrivateBytes() - memory : 0;
+    EXPECT_LT(grown, SIZE_T{1} << 20) << "private memory grew by " << grown << " bytes";
+}
+
+TEST_F(Settings, EndingTheMainWindowTakesTheSettingsWindowAlong) {
+    HWND settings = Open();
+    ASSERT_NE(settings, nullptr);
+    DestroyWindow(h.Window());
+    EXPECT_FALSE(IsWindow(settings));
+    EXPECT_EQ(CConfigureAutoDlg::LiveInstances(), 0);
+    EXPECT_EQ(h.Dialog().m_pConfigDlg, nullptr);
+}
+
+// Runs `inside` from the About window's own modal loop, which `open` starts.
+std::function<void()> g_insideModal;
+bool RunWhileModal(const std::function<void()>& open, std::function<void()> inside) {
+    bool ran = false;
+    g_insideModal = [&ran, inside] {
+        ran = true;
+        inside();
+    };
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        auto run = std::move(g_insideModal);
+        if (run) run();
+    });
+    open();
+    KillTimer(nullptr, timer);
+    g_insideModal = nullptr;
+    return ran;
+}
+
+// The About window's controls, in order, as text.
+std::vector<std::wstring> AboutContent(HWND about) {
+    std::vector<std::wstring> content;
+    for (HWND child = GetWindow(about, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        content.push_back(TextOf(child));
+    }
+    return content;
+}
+
+TEST(About, OpensTheSameWindowFromTheMenuAndTheSystemMenu) {
+    Win32Harness h;
+    const std::function<void()> ways[] = {
+        [&h] { SendMessageW(h.Window(), WM_COMMAND, MAKEWPARAM(ID_ABOUT_QUILLMERE, 0), 0); },
+        [&h] { SendMessageW(h.Window(), WM_SYSCOMMAND, 16, 0); },
+        [&h] { SendMessageW(h.Window(), WM_SYSCOMMAND, 31, 0); },  // masked with 0xFFF0, still 16
+    };
+    std::vector<std::vector<std::wstring>> seen;
+    for (const auto& open : ways) {
+        const bool ran = RunWhileModal(open, [&h, &seen] {
+            HWND about = FindThreadWindow(L"About Quillmere");
+            ASSERT_NE(about, nullptr);
+            EXPECT_EQ(GetWindow(about, GW_OWNER), h.Window());
+            EXPECT_FALSE(IsWindowEnabled(h.Window())) << "the main window takes no input meanwhile";
+            seen.push_back(AboutContent(about));
+            PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        });
+        EXPECT_TRUE(ran);
+        EXPECT_TRUE(IsWindowEnabled(h.Window()));
+    }
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0], seen[1]);
+    EXPECT_EQ(seen[0], seen[2]);
+    ASSERT_EQ(seen[0].size(), 6u);
+    EXPECT_EQ(seen[0][1], L"Quillmere Version 1.0");
+    EXPECT_EQ(seen[0][3], L"OK");
+    EXPECT_NE(seen[0][4].find(L"Quillmere"), std::wstring::npos) << "the notice is set at start";
+    EXPECT_EQ(seen[0][5], L"Visit the Web Site");
+}
+
+TEST(About, LeavesTheSettingsWindowUsableAndAsksTheShellOncePerPress) {
+    Win32Harness h;
+    h.Click(IDC_CONFIGURE_AUTO);
+    ASSERT_NE(h.Dialog().m_pConfigDlg, nullptr);
+    HWND settings = h.Dialog().m_pConfigDlg->GetSafeHwnd();
+    RecordingDlg::shellRequests.clear();
+
+    const bool ran = RunWhileModal(
+        [&h] { SendMessageW(h.Window(), WM_COMMAND, MAKEWPARAM(ID_ABOUT_QUILLMERE, 0), 0); },
+        [&h, settings] {
+            HWND about = FindThreadWindow(L"About Quillmere");
+            ASSERT_NE(about, nullptr);
+            EXPECT_FALSE(IsWindowEnabled(h.Window()));
+            EXPECT_TRUE(IsWindowEnabled(settings));
+            Click(settings, IDC_RANDOMIZE_FIGURE);  // the settings window still answers
+            EXPECT_EQ(h.State().m_bRandomizeFigure, 0);
+
+            HWND notice = GetDlgItem(about, IDC_ABOUT_NOTICE);
+            EXPECT_TRUE(GetWindowLongW(notice, GWL_STYLE) & ES_READONLY);
+            for (int press = 0; press < 3; ++press) Click(about, IDC_VISIT_WEB_SITE);
+            EXPECT_TRUE(IsWindow(about)) << "the About window stays open";
+            EXPECT_TRUE(IsWindowVisible(about));
+            PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        });
+    EXPECT_TRUE(ran);
+    ASSERT_EQ(RecordingDlg::shellRequests.size(), 3u);
+    for (const RecordingDlg::ShellRequest& request : RecordingDlg::shellRequests) {
+        EXPECT_EQ(request.owner, nullptr);
+        EXPECT_FALSE(request.hasVerb);
+        EXPECT_FALSE(request.hasParameters);
+        EXPECT_FALSE(request.hasDirectory);
+        EXPECT_EQ(request.file, win::CAboutDlg::WebSite());
+        EXPECT_EQ(request.show, SW_SHOWNORMAL);
+    }
+    EXPECT_EQ(std::wstring(win::CAboutDlg::WebSite()).rfind(L"https://", 0), 0u);
+}
+
+}  // namespace
+}  // namespace quill::test
