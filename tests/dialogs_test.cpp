@@ -7,6 +7,7 @@
 
 #include "configure_auto_dlg.h"
 #include "win32_harness.h"
+#include "window_probe.h"
 
 #include <psapi.h>
 
@@ -18,12 +19,6 @@ using win::CConfigureAutoDlg;
 bool Checked(HWND dialog, int id) { return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
 void Click(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
-
-std::wstring TextOf(HWND hwnd) {
-    wchar_t text[1024] = L"";
-    GetWindowTextW(hwnd, text, 1024);
-    return text;
-}
 
 // The windows this thread has, top-level and visible or not.
 std::vector<HWND> ThreadWindows() {
@@ -224,15 +219,6 @@ bool RunWhileModal(const std::function<void()>& open, std::function<void()> insi
     return ran;
 }
 
-// The About window's controls, in order, as text.
-std::vector<std::wstring> AboutContent(HWND about) {
-    std::vector<std::wstring> content;
-    for (HWND child = GetWindow(about, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        content.push_back(TextOf(child));
-    }
-    return content;
-}
-
 TEST(About, OpensTheSameWindowFromTheMenuAndTheSystemMenu) {
     Win32Harness h;
     const std::function<void()> ways[] = {
@@ -247,7 +233,7 @@ TEST(About, OpensTheSameWindowFromTheMenuAndTheSystemMenu) {
             ASSERT_NE(about, nullptr);
             EXPECT_EQ(GetWindow(about, GW_OWNER), h.Window());
             EXPECT_FALSE(IsWindowEnabled(h.Window())) << "the main window takes no input meanwhile";
-            seen.push_back(AboutContent(about));
+            seen.push_back(ChildTexts(about));
             PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         });
         EXPECT_TRUE(ran);

@@ -1,11 +1,6 @@
 // Quillmere.exe started as its own process and driven from outside, as another
 // program (or a person) would: window messages to its controls, its message
 // boxes found and read, and the process's end and exit status observed.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -13,36 +8,21 @@
 #include <gtest/gtest.h>
 
 #include "resource.h"
+#include "window_probe.h"
 #include "vocabulary.h"
 
 namespace {
+
+using quill::test::ChildTexts;
+using quill::test::ClassOf;
+using quill::test::TextOf;
+using quill::test::WaitFor;
 
 std::wstring Directory() {
     wchar_t path[MAX_PATH] = L"";
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring directory(path);
     return directory.substr(0, directory.find_last_of(L"\\/") + 1);
-}
-
-std::wstring TextOf(HWND hwnd) {
-    wchar_t text[512] = L"";
-    GetWindowTextW(hwnd, text, 512);
-    return text;
-}
-
-std::wstring ClassOf(HWND hwnd) {
-    wchar_t name[64] = L"";
-    GetClassNameW(hwnd, name, 64);
-    return name;
-}
-
-template <class Predicate>
-bool WaitFor(Predicate done, DWORD milliseconds = 10000) {
-    for (DWORD waited = 0; waited < milliseconds; waited += 20) {
-        if (done()) return true;
-        Sleep(20);
-    }
-    return done();
 }
 
 // The visible top-level windows of a process.
@@ -258,14 +238,6 @@ TEST(EndToEnd, MessageBoxCaptionIsTheProgramFilesName) {
         EXPECT_TRUE(program.EndsCleanly());
     }
     DeleteFileW((Directory() + renamed).c_str());
-}
-
-std::vector<std::wstring> ChildTexts(HWND window) {
-    std::vector<std::wstring> texts;
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        texts.push_back(TextOf(child));
-    }
-    return texts;
 }
 
 TEST(EndToEnd, FixedPositivePolarityChosenInTheSettingsWindow) {
