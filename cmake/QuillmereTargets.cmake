@@ -1,5 +1,7 @@
 # Settings every Quillmere target shares, applied per target.
 
+option(QUILL_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+
 function(quill_target_defaults target)
     target_compile_features(${target} PUBLIC cxx_std_17)
     set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)
@@ -8,6 +10,12 @@ function(quill_target_defaults target)
     else()
         target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
                                                  -Wno-sign-conversion)
+    endif()
+    if(QUILL_SANITIZE)
+        # Any finding stops the program, so a test that trips one fails.
+        set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+        target_compile_options(${target} PRIVATE ${sanitizers})
+        target_link_options(${target} PUBLIC ${sanitizers})
     endif()
 endfunction()
 

@@ -193,9 +193,10 @@ void MainForm::PickRandomEntries(int convention, int polarity) {
         const bool conventional = convention == 0;
         // At the top of a minute still draw once, so Auto Generate always has words.
         const int repetitions = std::max(m_chance.ClockSecond(), 1);
+        // Three values a repetition, for the concept, action and object lists.
         int draws[std::size(kCategories)] = {};
         for (int i = 0; i < repetitions; ++i) {
-            for (int& draw : draws) draw = m_chance.Rand();
+            std::generate(std::begin(draws), std::end(draws), [this] { return m_chance.Rand(); });
         }
         // Each range is the number of words after the blank entry of the list as
         // SetUpAutoLists restricted it.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 
 namespace quill {
 namespace {
@@ -139,10 +140,8 @@ std::string Lowercase(std::string text) {
 
 template <class Row, std::size_t N>
 const Row* FindRow(const Row (&rows)[N], const std::string& word) {
-    for (const Row& row : rows) {
-        if (word == row.word) return &row;
-    }
-    return nullptr;
+    const Row* found = std::find_if(std::begin(rows), std::end(rows), [&word](const Row& row) { return word == row.word; });
+    return found == std::end(rows) ? nullptr : found;
 }
 
 std::string Failure(const char* message, MessageSink& sink) {

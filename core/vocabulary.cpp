@@ -1,5 +1,6 @@
 #include "vocabulary.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace quill {
@@ -75,12 +76,11 @@ WordList Words(Category category, Polarity polarity) {
 }
 
 Polarity ClassifyPolarity(const std::string& text) {
-    for (Category category : kCategories) {
-        for (const char* word : Words(category, Polarity::Positive)) {
-            if (text == word) return Polarity::Positive;
-        }
-    }
-    return Polarity::Negative;
+    const bool positive = std::any_of(std::begin(kCategories), std::end(kCategories), [&text](Category category) {
+        const WordList words = Words(category, Polarity::Positive);
+        return std::find(words.begin(), words.end(), text) != words.end();
+    });
+    return positive ? Polarity::Positive : Polarity::Negative;
 }
 
 }  // namespace quill
