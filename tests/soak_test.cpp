@@ -1,0 +1,278 @@
+// Thousands of random user actions against the running Quillmere.exe, from
+// outside the process, with what a user can see checked after every one.
+// Usage: soak_test [--actions N] [--seed S]
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "phrases.h"
+#include "program_driver.h"
+#include "resource.h"
+
+namespace quill::test {
+namespace {
+
+const int kLists[] = {IDC_CONCEPT, IDC_ACTION, IDC_OBJECT};
+
+struct NoMessages final : MessageSink {
+    void ShowMessage(const std::string& text) override { shown.push_back(text); }
+    std::vector<std::string> shown;
+};
+
+class Soak {
+public:
+    Soak(unsigned seed) : m_random(seed) {}
+
+    bool Run(int actions);
+
+private:
+    int Roll(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
+    void Fail(const std::string& what) {
+        if (m_failures++ < 20) std::printf("FAILED at action %d (%s): %s\n", m_action, m_last.c_str(), what.c_str());
+    }
+    void Check(bool ok, const std::string& what) {
+        if (!ok) Fail(what);
+    }
+
+    void Act();
+    void PickAny();
+    void Generate();
+    void AutoGenerate();
+    void ConfigureAuto();
+    void About();
+    void CheckWindow();
+    std::optional<std::string> ExpectedSentence();
+    void CheckNoMessageBox();
+
+    std::mt19937 m_random;
+    Program m_program;
+    int m_action = 0;
+    int m_failures = 0;
+    std::string m_last = "start";
+    std::wstring m_expectedOutput;
+    int m_sentences = 0, m_complaints = 0;
+    // The lists as last read in full; reading them costs a cross-process round
+    // trip per entry, so only actions that can change them (and every 25th
+    // action, as a safety net) read them again.
+    std::vector<std::wstring> m_entries[3];
+    bool m_listsMayChange = true;
+};
+
+std::optional<std::string> Soak::ExpectedSentence() {
+    std::string words[3];
+    for (int i = 0; i < 3; ++i) words[i] = Narrow(m_program.SelectedText(kLists[i]));
+    if (words[0].empty() || words[1].empty() || words[2].empty()) return std::nullopt;
+    const int figure = m_program.Checked(IDC_METAPHOR) ? kMetaphor : kSimile;
+    NoMessages sink;
+    const std::string concept = ConvertStringConcept(words[0], figure, sink);
+    const std::string action = ConvertStringAction(words[1], figure, sink);
+    const std::string object = ConvertStringObject(words[2], figure, sink);
+    Check(sink.shown.empty(), "a vocabulary word has no phrase");
+    return figure == kMetaphor ? action + concept + object : concept + action + object;
+}
+
+void Soak::CheckNoMessageBox() {
+    const MessageBoxSeen box = m_program.WaitForMessageBox(0);
+    if (box.hwnd) {
+        Fail("unexpected message box: " + Narrow(box.text));
+        Program::Dismiss(box);
+    }
+}
+
+void Soak::PickAny() {
+    const int list = kLists[Roll(3)];
+    const int count = static_cast<int>(SendMessageW(m_program.Item(list), CB_GETCOUNT, 0, 0));
+    const int index = Roll(5) == 0 ? 0 : Roll(count);
+    m_last = "pick " + std::to_string(index) + " in list " + std::to_string(list);
+    m_listsMayChange = true;
+    m_program.Pick(list, index);
+    CheckNoMessageBox();
+}
+
+void Soak::Generate() {
+    m_last = "Generate";
+    const std::optional<std::string> expected = ExpectedSentence();
+    if (expected) {
+        Check(m_program.ClickAndWait(IDC_GENERATE), "Generate did not return");
+        CheckNoMessageBox();
+        m_expectedOutput = std::wstring(expected->begin(), expected->end());
+        ++m_sentences;
+        return;
+    }
+    const bool metaphor = m_program.Checked(IDC_METAPHOR);
+    m_program.Click(IDC_GENERATE);
+    const MessageBoxSeen box = m_program.WaitForMessageBox();
+    if (!box.hwnd) return Fail("no missing-selection message");
+    const std::wstring text = std::wstring(L"All combo box controls must have a selection before a ") +
+                              (metaphor ? L"metaphore" : L"simile") + L" can be generated.  Moron.";
+    Check(box.text == text, "wrong message: " + Narrow(box.text));
+    Check(box.caption == L"Quillmere" && box.buttons == std::vector<std::wstring>{L"OK"}, "wrong message box");
+    Program::Dismiss(box);
+    ++m_complaints;
+}
+
+void Soak::AutoGenerate() {
+    m_last = "Auto Generate";
+    m_listsMayChange = true;
+    Check(m_program.ClickAndWait(IDC_AUTO_GENERATE), "Auto Generate did not return");
+    CheckNoMessageBox();
+    const std::optional<std::string> expected = ExpectedSentence();
+    if (!expected) return Fail("Auto Generate left a list without a word");
+    m_expectedOutput = std::wstring(expected->begin(), expected->end());
+    ++m_sentences;
+}
+
+void Soak::ConfigureAuto() {
+    m_last = "Configure Auto";
+    m_program.Click(IDC_CONFIGURE_AUTO);
+    HWND settings = m_program.WaitForWindow(L"Dialog");
+    if (!settings) return Fail("the settings window did not open");
+    for (int changes = Roll(4); changes > 0; --changes) {
+        const int id = IDC_RANDOMIZE_CONVENTION + Roll(10);  // a box, a radio, or Randomize Everything
+        if (IsWindowEnabled(GetDlgItem(settings, id))) SendMessageW(GetDlgItem(settings, id), BM_CLICK, 0, 0);
+    }
+    switch (Roll(3)) {
+    case 0: PostMessageW(GetDlgItem(settings, IDOK), BM_CLICK, 0, 0); break;
+    case 1: PostMessageW(settings, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); break;
+    default: PostMessageW(settings, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    }
+    Check(WaitFor([settings] { return !IsWindow(settings); }), "the settings window did not close");
+}
+
+void Soak::About() {
+    m_last = "About";
+    if (Roll(2)) {
+        PostMessageW(m_program.Main(), WM_COMMAND, MAKEWPARAM(ID_ABOUT_QUILLMERE, 0), 0);
+    } else {
+        PostMessageW(m_program.Main(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    }
+    HWND about = m_program.WaitForWindow(L"About Quillmere");
+    if (!about) return Fail("the About window did not open");
+    Check(!IsWindowEnabled(m_program.Main()), "the main window stayed enabled under About");
+    PostMessageW(about, WM_COMMAND, MAKEWPARAM(Roll(2) ? IDOK : IDCANCEL, BN_CLICKED), 0);
+    Check(WaitFor([about] { return !IsWindow(about); }), "the About window did not close");
+    Check(WaitFor([this] { return IsWindowEnabled(m_program.Main()) != FALSE; }), "the main window stayed disabled");
+}
+
+void Soak::Act() {
+    const int roll = Roll(100);
+    if (roll < 45) return PickAny();
+    if (roll < 57) return Generate();
+    if (roll < 67) return AutoGenerate();
+    if (roll < 72) {
+        m_last = "Reset";
+        m_listsMayChange = true;
+        Check(m_program.ClickAndWait(IDC_RESET), "Reset did not return");
+        return CheckNoMessageBox();
+    }
+    if (roll < 77) {
+        m_last = "Conventional";
+        m_listsMayChange = true;
+        Check(m_program.ClickAndWait(IDC_CONVENTIONAL), "the Conventional switch did not return");
+        return CheckNoMessageBox();
+    }
+    if (roll < 87) {
+        m_last = "figure";
+        m_program.ClickAndWait(Roll(2) ? IDC_METAPHOR : IDC_SIMILE);
+        return;
+    }
+    if (roll < 95) return ConfigureAuto();
+    About();
+}
+
+// Each list holds the blank entry and the words of one polarity, or all words;
+// the three agree as the Conventional box says; the output line is the sentence
+// of the last Generate or Auto Generate.
+void Soak::CheckWindow() {
+    std::optional<Polarity> polarity[3];
+    bool full[3] = {};
+    const bool readAll = m_listsMayChange || m_action % 25 == 0;
+    m_listsMayChange = false;
+    for (int i = 0; i < 3; ++i) {
+        if (readAll) {
+            m_entries[i] = m_program.Entries(kLists[i]);
+        } else {
+            const auto count = SendMessageW(m_program.Item(kLists[i]), CB_GETCOUNT, 0, 0);
+            Check(count == static_cast<LRESULT>(m_entries[i].size()), "a list changed by itself");
+        }
+        const std::vector<std::wstring>& entries = m_entries[i];
+        if (entries.empty() || !entries[0].empty()) return Fail("a list lacks its leading blank entry");
+        int positives = 0;
+        for (std::size_t e = 1; e < entries.size(); ++e) positives += ClassifyPolarity(Narrow(entries[e])) == Polarity::Positive;
+        const int words = static_cast<int>(entries.size()) - 1;
+        full[i] = words == (i == 0 ? 65 : 60);
+        if (!full[i]) {
+            if (positives != 0 && positives != words) return Fail("a list mixes polarities");
+            polarity[i] = positives ? Polarity::Positive : Polarity::Negative;
+        }
+        const int selected = m_program.Selection(kLists[i]);
+        Check(selected >= -1 && selected < static_cast<int>(entries.size()), "a selection names no entry");
+    }
+    Check(full[0] == full[1] && full[1] == full[2], "some lists narrowed and others full");
+    if (polarity[0] && polarity[1] && polarity[2]) {
+        Check(*polarity[0] == *polarity[2], "concept and object lists disagree");
+        const bool conventional = m_program.Checked(IDC_CONVENTIONAL);
+        Check((*polarity[1] == *polarity[0]) == conventional, "the action list ignores the Conventional switch");
+    }
+    Check(m_program.Output() == m_expectedOutput, "output line shows \"" + Narrow(m_program.Output()) + "\"");
+}
+
+bool Soak::Run(int actions) {
+    if (!m_program.Main()) {
+        std::printf("FAILED: Quillmere's window did not appear\n");
+        return false;
+    }
+    std::size_t windows = 0;
+    SIZE_T memory = 0;
+    const int warmUp = actions / 10;
+    for (m_action = 1; m_action <= actions && m_failures == 0; ++m_action) {
+        Act();
+        if (!m_program.Alive()) {
+            Fail("the program ended");
+            break;
+        }
+        CheckWindow();
+        if (m_action == warmUp) {
+            windows = WindowsOf(m_program.ProcessId(), false).size();
+            memory = m_program.PrivateBytes();
+        }
+        if (m_action % 1000 == 0) std::printf("%d actions\n", m_action), std::fflush(stdout);
+    }
+    if (m_failures == 0) {
+        const std::size_t windowsAtEnd = WindowsOf(m_program.ProcessId(), false).size();
+        const SIZE_T memoryAtEnd = m_program.PrivateBytes();
+        std::printf("windows: %zu after warm-up, %zu at the end; private memory: %zu KiB, then %zu KiB\n", windows,
+                    windowsAtEnd, static_cast<std::size_t>(memory / 1024), static_cast<std::size_t>(memoryAtEnd / 1024));
+        Check(windowsAtEnd <= windows + 1, "the program's windows grew");
+        Check(memory > 0 && memoryAtEnd > 0, "the program's private memory cannot be read");
+        Check(memoryAtEnd <= memory + 4 * 1024 * 1024, "the program's private memory grew by more than 4 MiB");
+        Check(m_program.Alive(), "the program ended");
+    }
+    std::printf("%d sentences, %d missing-selection messages\n", m_sentences, m_complaints);
+    PostMessageW(m_program.Main(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    Check(m_program.EndsCleanly(), "the program did not end cleanly");
+    return m_failures == 0;
+}
+
+}  // namespace
+}  // namespace quill::test
+
+int main(int argc, char** argv) {
+    int actions = 2000;
+    unsigned seed = 20261208;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string option = argv[i];
+        if (option == "--actions") actions = std::atoi(argv[i + 1]);
+        if (option == "--seed") seed = static_cast<unsigned>(std::strtoul(argv[i + 1], nullptr, 10));
+    }
+    std::printf("soak: %d actions, seed %u\n", actions, seed);
+    std::fflush(stdout);
+    quill::test::Soak soak(seed);
+    const bool passed = soak.Run(actions);
+    std::printf("soak: %s\n", passed ? "passed" : "FAILED");
+    return passed ? 0 : 1;
+}
