@@ -59,6 +59,13 @@ bool TemplatePlacement(UINT templateId, short& x, short& y, DWORD& style) {
     return true;
 }
 
+// Selects the entry at an index; an index with no entry leaves no selection.
+void SelectOrClear(HWND combo, int index) {
+    const auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    const bool exists = index >= 0 && index < count;
+    SendMessageW(combo, CB_SETCURSEL, exists ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1), 0);
+}
+
 class ExchangeScope {
 public:
     explicit ExchangeScope(bool& flag) : m_flag(flag) { m_flag = true; }
@@ -115,11 +122,7 @@ void ComboBox::AddText(const std::string& text) {
     SendMessageW(m_hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
-void ComboBox::SelectPosition(int position) {
-    const auto count = SendMessageW(m_hWnd, CB_GETCOUNT, 0, 0);
-    const bool exists = position >= 0 && position < count;
-    SendMessageW(m_hWnd, CB_SETCURSEL, exists ? static_cast<WPARAM>(position) : static_cast<WPARAM>(-1), 0);
-}
+void ComboBox::SelectPosition(int position) { SelectOrClear(m_hWnd, position); }
 
 std::string ComboBox::TextAt(int position) const {
     if (position < 0) return std::string();
@@ -142,9 +145,7 @@ void DataExchange::CBIndex(int id, int& index) {
         index = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
         return;
     }
-    const auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
-    const bool exists = index >= 0 && index < count;
-    SendMessageW(combo, CB_SETCURSEL, exists ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1), 0);
+    SelectOrClear(combo, index);
 }
 
 void DataExchange::Radio(int firstId, int& index) {

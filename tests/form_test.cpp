@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "icon_layout.h"
 #include "memory_window.h"
 
 namespace quill::test {
@@ -85,6 +86,13 @@ TEST_F(Form, StartUpOverwritesTheConstructionValues) {
     EXPECT_EQ(window.checkedRadio, 0);
     EXPECT_TRUE(window.conventionalChecked);
     EXPECT_TRUE(window.messages.empty());
+}
+
+TEST(IconLayout, MinimisedIconIsCentredWithTruncatingArithmetic) {
+    EXPECT_EQ(CenteredIconOffset(36, 32), 2);
+    EXPECT_EQ(CenteredIconOffset(31, 32), 0);
+    EXPECT_EQ(CenteredIconOffset(30, 32), 0);
+    EXPECT_EQ(CenteredIconOffset(20, 32), -5);
 }
 
 }  // namespace

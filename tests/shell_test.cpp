@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "icon_layout.h"
 #include "win32_harness.h"
 
 namespace quill::test {
@@ -146,13 +145,6 @@ TEST(MainWindow, TemplateGivesTheLayout) {
     for (int id : {IDC_GENERATE, IDC_AUTO_GENERATE, IDC_EXIT, IDC_RESET, IDC_CONFIGURE_AUTO}) {
         EXPECT_EQ(GetWindowLongW(h.Item(id), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON) << id;
     }
-}
-
-TEST(MainWindow, MinimisedIconIsCentredWithTruncatingArithmetic) {
-    EXPECT_EQ(CenteredIconOffset(36, 32), 2);
-    EXPECT_EQ(CenteredIconOffset(31, 32), 0);
-    EXPECT_EQ(CenteredIconOffset(30, 32), 0);
-    EXPECT_EQ(CenteredIconOffset(20, 32), -5);
 }
 
 }  // namespace
