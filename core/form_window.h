@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "vocabulary.h"
 
@@ -21,9 +22,9 @@ protected:
 // One sorted drop-down list. None of these raises a selection-change notification.
 class ListControl {
 public:
-    virtual void Clear() = 0;
-    // Inserts at the entry's sorted place; equal texts are both kept.
-    virtual void AddText(const std::string& text) = 0;
+    // Replaces every entry with these texts, each at its sorted place; equal
+    // texts are all kept. Leaves no selection.
+    virtual void Fill(const std::vector<std::string>& texts) = 0;
     // A position with no entry, or -1, leaves the list with no selection.
     virtual void SelectPosition(int position) = 0;
     // The empty text for a position with no entry.

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string>
+#include <vector>
 
 namespace quill {
 namespace {
@@ -70,13 +72,13 @@ void MainForm::StartUp() {
 }
 
 void MainForm::ResetLists() {
-    for (Category category : kCategories) m_window.List(category).Clear();
     for (Category category : kCategories) {
-        ListControl& list = m_window.List(category);
-        list.AddText(std::string());
+        std::vector<std::string> entries{std::string()};
         for (Polarity polarity : {Polarity::Negative, Polarity::Positive}) {
-            for (const char* word : Words(category, polarity)) list.AddText(word);
+            const WordList words = Words(category, polarity);
+            entries.insert(entries.end(), words.begin(), words.end());
         }
+        m_window.List(category).Fill(entries);
     }
     m_state.m_nConcept = 0;
     m_state.m_nAction = 0;
@@ -86,10 +88,10 @@ void MainForm::ResetLists() {
 }
 
 void MainForm::RestrictList(Category category, Polarity polarity) {
-    ListControl& list = m_window.List(category);
-    list.Clear();
-    list.AddText(std::string());
-    for (const char* word : Words(category, polarity)) list.AddText(word);
+    std::vector<std::string> entries{std::string()};
+    const WordList words = Words(category, polarity);
+    entries.insert(entries.end(), words.begin(), words.end());
+    m_window.List(category).Fill(entries);
 }
 
 void MainForm::ConventionalSwitch() {

@@ -15,6 +15,19 @@ const wchar_t kNotice[] =
 
 }  // namespace
 
+HINSTANCE WINAPI ShellExecuteOnDemand(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters,
+                                      LPCWSTR directory, INT show) {
+    // Kept loaded once loaded: what ShellExecuteW starts may still be using it.
+    static const auto execute = [] {
+        HMODULE shell = LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        return shell ? reinterpret_cast<ShellOpen>(
+                           reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteW")))
+                     : nullptr;
+    }();
+    if (!execute) return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
+    return execute(owner, verb, file, parameters, directory, show);
+}
+
 const RouteRow<CAboutDlg> CAboutDlg::kRoutes[1] = {
     OnCommand(BN_CLICKED, IDC_VISIT_WEB_SITE, &CAboutDlg::VisitWebSite),
 };

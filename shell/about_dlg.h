@@ -12,6 +12,12 @@ namespace quill::win {
 // program, a recorder in tests.
 using ShellOpen = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
 
+// ShellExecuteW from shell32, loaded at the first call: shell32 brings a dozen
+// more libraries into the process, which every start would otherwise pay for.
+// Answers SE_ERR_DLLNOTFOUND when shell32 cannot be loaded.
+HINSTANCE WINAPI ShellExecuteOnDemand(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters,
+                                      LPCWSTR directory, INT show);
+
 class CAboutDlg final : public Dialog {
 public:
     explicit CAboutDlg(ShellOpen shellOpen);

@@ -1,6 +1,7 @@
 #include "dialog.h"
 
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 namespace quill::win {
@@ -115,11 +116,27 @@ std::wstring ApplicationName() {
     return name;
 }
 
-void ComboBox::Clear() { SendMessageW(m_hWnd, CB_RESETCONTENT, 0, 0); }
-
-void ComboBox::AddText(const std::string& text) {
-    const std::wstring wide = Widen(text);
-    SendMessageW(m_hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+void ComboBox::Fill(const std::vector<std::string>& texts) {
+    // Drawn once when filled, not once per entry: with redraw on, every added
+    // entry updates the list's scroll bar and repaints.
+    SendMessageW(m_hWnd, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(m_hWnd, CB_RESETCONTENT, 0, 0);
+    const std::size_t characters = std::accumulate(
+        texts.begin(), texts.end(), std::size_t{0},
+        [](std::size_t sum, const std::string& text) { return sum + text.size() + 1; });
+    SendMessageW(m_hWnd, CB_INITSTORAGE, texts.size(), static_cast<LPARAM>(characters * sizeof(wchar_t)));
+    for (const std::string& text : texts) {
+        const std::wstring wide = Widen(text);
+        SendMessageW(m_hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    }
+    SendMessageW(m_hWnd, WM_SETREDRAW, TRUE, 0);
+    // Turning redraw back on repaints nothing by itself; the list may be dropped down.
+    InvalidateRect(m_hWnd, nullptr, TRUE);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (GetComboBoxInfo(m_hWnd, &info) && info.hwndList && IsWindowVisible(info.hwndList)) {
+        InvalidateRect(info.hwndList, nullptr, TRUE);
+    }
 }
 
 void ComboBox::SelectPosition(int position) { SelectOrClear(m_hWnd, position); }

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "form_window.h"
 
@@ -25,8 +26,7 @@ public:
     void Attach(HWND hwnd) { m_hWnd = hwnd; }
     HWND GetSafeHwnd() const { return m_hWnd; }
 
-    void Clear() override;
-    void AddText(const std::string& text) override;
+    void Fill(const std::vector<std::string>& texts) override;
     void SelectPosition(int position) override;
     std::string TextAt(int position) const override;
 

@@ -27,7 +27,7 @@ public:
 
 protected:
     // How the About window opens the web site.
-    ShellOpen m_shellOpen = ShellExecuteW;
+    ShellOpen m_shellOpen = ShellExecuteOnDemand;
 
     void DoDataExchange(DataExchange& dx) override;
     BOOL OnInitDialog() override;

@@ -287,5 +287,14 @@ TEST(About, LeavesTheSettingsWindowUsableAndAsksTheShellOncePerPress) {
     EXPECT_EQ(std::wstring(win::CAboutDlg::WebSite()).rfind(L"https://", 0), 0u);
 }
 
+TEST(About, TheProgramsShellCallLoadsShell32AndForwards) {
+    // The production path, aimed at a file that does not exist so that nothing opens.
+    const auto answer = reinterpret_cast<INT_PTR>(win::ShellExecuteOnDemand(
+        nullptr, nullptr, L"Z:\\no-such-folder\\quillmere-no-such-file.txt", nullptr, nullptr, SW_SHOWNORMAL));
+    EXPECT_LE(answer, 32);
+    EXPECT_NE(answer, SE_ERR_DLLNOTFOUND) << "shell32 was found and asked";
+    EXPECT_NE(GetModuleHandleW(L"shell32.dll"), nullptr);
+}
+
 }  // namespace
 }  // namespace quill::test

@@ -13,9 +13,7 @@ namespace {
 
 TEST(MemoryList, KeepsSortedOrderAndEqualEntries) {
     MemoryList list;
-    for (const char* text : {"nourishes", "Neglects", "", "Kills", "A+", "A Warm Bed", "Kills", "An Angel"}) {
-        list.AddText(text);
-    }
+    list.Fill({"nourishes", "Neglects", "", "Kills", "A+", "A Warm Bed", "Kills", "An Angel"});
     EXPECT_EQ(list.Entries(), (std::vector<std::string>{"", "A Warm Bed", "A+", "An Angel", "Kills",
                                                         "Kills", "Neglects", "nourishes"}));
     EXPECT_TRUE(MemoryList::SortsBefore("A", "A Warm Bed"));
@@ -25,8 +23,7 @@ TEST(MemoryList, KeepsSortedOrderAndEqualEntries) {
 
 TEST(MemoryList, PositionsWithoutEntryMeanNoSelectionAndEmptyText) {
     MemoryList list;
-    list.AddText("");
-    list.AddText("Fire");
+    list.Fill({"", "Fire"});
     list.SelectPosition(1);
     EXPECT_EQ(list.Selected(), 1);
     list.SelectPosition(98);
@@ -37,8 +34,8 @@ TEST(MemoryList, PositionsWithoutEntryMeanNoSelectionAndEmptyText) {
     EXPECT_EQ(list.TextAt(1), "Fire");
     EXPECT_EQ(list.TextAt(2), "");
     EXPECT_EQ(list.TextAt(-1), "");
-    list.Clear();
-    EXPECT_TRUE(list.Entries().empty());
+    list.Fill({"Fire"});
+    EXPECT_EQ(list.Entries(), std::vector<std::string>{"Fire"});
     EXPECT_EQ(list.Selected(), -1);
 }
 

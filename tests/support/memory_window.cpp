@@ -12,16 +12,13 @@ bool MemoryList::SortsBefore(const std::string& a, const std::string& b) {
     });
 }
 
-void MemoryList::Clear() {
+void MemoryList::Fill(const std::vector<std::string>& texts) {
     m_entries.clear();
     m_selected = -1;
-}
-
-void MemoryList::AddText(const std::string& text) {
-    const auto place = std::upper_bound(m_entries.begin(), m_entries.end(), text, SortsBefore);
-    const int index = static_cast<int>(place - m_entries.begin());
-    m_entries.insert(place, text);
-    if (m_selected >= index) ++m_selected;
+    // Each text goes after the equal ones already there, as the sorted list inserts it.
+    for (const std::string& text : texts) {
+        m_entries.insert(std::upper_bound(m_entries.begin(), m_entries.end(), text, SortsBefore), text);
+    }
 }
 
 void MemoryList::SelectPosition(int position) {

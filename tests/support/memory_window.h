@@ -11,8 +11,7 @@ namespace quill::test {
 
 class MemoryList final : public ListControl {
 public:
-    void Clear() override;
-    void AddText(const std::string& text) override;
+    void Fill(const std::vector<std::string>& texts) override;
     void SelectPosition(int position) override;
     std::string TextAt(int position) const override;
 
