@@ -1,6 +1,15 @@
-// The baseline for Quillmere's benchmarks: the smallest dialog program the same
-// toolchain builds, one template run by the system's own modal dialog.
+// The baselines for Quillmere's benchmarks: dialog programs with no program in
+// them, one template run by the system's own modal dialog. Built twice: with
+// Quillmere's resources, showing its main window (the platform's own cost of
+// that window), and with the smallest template (the floor for any dialog).
 #include <windows.h>
+
+#ifdef QUILL_MAIN_WINDOW
+#include "resource.h"
+#define MINIMAL_TEMPLATE IDD_QUILLMERE_DIALOG
+#else
+#define MINIMAL_TEMPLATE 1
+#endif
 
 namespace {
 
@@ -16,6 +25,6 @@ INT_PTR CALLBACK MinimalProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    DialogBoxParamW(instance, MAKEINTRESOURCEW(1), nullptr, MinimalProc, 0);
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(MINIMAL_TEMPLATE), nullptr, MinimalProc, 0);
     return 0;
 }

@@ -24,5 +24,8 @@ endfunction()
 function(quill_executable_defaults target)
     if(MINGW)
         target_link_options(${target} PRIVATE -static)
+        # The static runtimes bring their symbols and debug sections along; a
+        # release exe ships without them (MSVC keeps them in the .pdb anyway).
+        target_link_options(${target} PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s>)
     endif()
 endfunction()
