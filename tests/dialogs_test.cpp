@@ -9,6 +9,7 @@
 #include "win32_harness.h"
 #include "window_probe.h"
 
+#include <objbase.h>
 #include <psapi.h>
 
 namespace quill::test {
@@ -294,6 +295,9 @@ TEST(About, TheProgramsShellCallLoadsShell32AndForwards) {
     EXPECT_LE(answer, 32);
     EXPECT_NE(answer, SE_ERR_DLLNOTFOUND) << "shell32 was found and asked";
     EXPECT_NE(GetModuleHandleW(L"shell32.dll"), nullptr);
+    // and left this thread in a single-threaded COM apartment, as shell extensions expect
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_FALSE);
+    CoUninitialize();
 }
 
 }  // namespace
