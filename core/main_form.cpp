@@ -3,6 +3,7 @@
 #include "phrases.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -31,6 +32,16 @@ Polarity TargetPolarity(Category list, Category picked, Polarity p, bool convent
     const bool actionSide = list == Category::Action;
     const bool pickedOnActionSide = picked == Category::Action;
     return actionSide == pickedOnActionSide ? p : Opposite(p);
+}
+
+// A list's entries: the blank, then the words of each polarity in turn.
+std::vector<std::string> ListEntries(Category category, std::initializer_list<Polarity> polarities) {
+    std::vector<std::string> entries{std::string()};
+    for (Polarity polarity : polarities) {
+        const WordList words = Words(category, polarity);
+        entries.insert(entries.end(), words.begin(), words.end());
+    }
+    return entries;
 }
 
 int FindPosition(const ListControl& list, const std::string& text) {
@@ -73,12 +84,7 @@ void MainForm::StartUp() {
 
 void MainForm::ResetLists() {
     for (Category category : kCategories) {
-        std::vector<std::string> entries{std::string()};
-        for (Polarity polarity : {Polarity::Negative, Polarity::Positive}) {
-            const WordList words = Words(category, polarity);
-            entries.insert(entries.end(), words.begin(), words.end());
-        }
-        m_window.List(category).Fill(entries);
+        m_window.List(category).Fill(ListEntries(category, {Polarity::Negative, Polarity::Positive}));
     }
     m_state.m_nConcept = 0;
     m_state.m_nAction = 0;
@@ -88,10 +94,7 @@ void MainForm::ResetLists() {
 }
 
 void MainForm::RestrictList(Category category, Polarity polarity) {
-    std::vector<std::string> entries{std::string()};
-    const WordList words = Words(category, polarity);
-    entries.insert(entries.end(), words.begin(), words.end());
-    m_window.List(category).Fill(entries);
+    m_window.List(category).Fill(ListEntries(category, {polarity}));
 }
 
 void MainForm::ConventionalSwitch() {

@@ -108,8 +108,7 @@ TEST(EndToEnd, MessageBoxCaptionIsTheProgramFilesName) {
 TEST(EndToEnd, FixedPositivePolarityChosenInTheSettingsWindow) {
     Program program;
     ASSERT_NE(program.Main(), nullptr);
-    program.Click(IDC_CONFIGURE_AUTO);
-    HWND settings = program.WaitForWindow(L"Dialog");
+    HWND settings = program.OpenSettings();
     ASSERT_NE(settings, nullptr);
     EXPECT_EQ(GetWindow(settings, GW_OWNER), nullptr);
     SendMessageW(GetDlgItem(settings, IDC_RANDOMIZE_POLARITY), BM_CLICK, 0, 0);
@@ -130,8 +129,7 @@ TEST(EndToEnd, FixedPositivePolarityChosenInTheSettingsWindow) {
 TEST(EndToEnd, AboutFromBothMenusDisablesOnlyTheMainWindow) {
     Program program;
     ASSERT_NE(program.Main(), nullptr);
-    program.Click(IDC_CONFIGURE_AUTO);
-    HWND settings = program.WaitForWindow(L"Dialog");
+    HWND settings = program.OpenSettings();
     ASSERT_NE(settings, nullptr);
 
     std::vector<std::vector<std::wstring>> contents;

@@ -72,7 +72,7 @@ TEST(MainWindow, ARefillLeavesTheDroppedDownListLive) {
     EXPECT_EQ(scrollRangeEnd(), narrowed - 1);
     SendMessageW(concept, CB_SHOWDROPDOWN, FALSE, 0);
 
-    // Still drawn entry by entry afterwards: a further refill updates it too.
+    // Closed again, a later refill (Reset) updates it as well.
     h.ClickReset();
     EXPECT_EQ(scrollRangeEnd(), all - 1);
 }

@@ -128,8 +128,7 @@ void Soak::AutoGenerate() {
 
 void Soak::ConfigureAuto() {
     m_last = "Configure Auto";
-    m_program.Click(IDC_CONFIGURE_AUTO);
-    HWND settings = m_program.WaitForWindow(L"Dialog");
+    HWND settings = m_program.OpenSettings();
     if (!settings) return Fail("the settings window did not open");
     for (int changes = Roll(4); changes > 0; --changes) {
         const int id = IDC_RANDOMIZE_CONVENTION + Roll(10);  // a box, a radio, or Randomize Everything

@@ -99,6 +99,11 @@ bool Program::PickText(int listId, const std::wstring& text) {
     return true;
 }
 
+HWND Program::OpenSettings() {
+    Click(IDC_CONFIGURE_AUTO);
+    return WaitForWindow(L"Dialog");
+}
+
 bool Program::ClickAndWait(int id) {
     DWORD_PTR answer = 0;
     return SendMessageTimeoutW(Item(id), BM_CLICK, 0, 0, SMTO_NORMAL, 5000, &answer) != 0;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "resource.h"
 #include "window_probe.h"
 
 namespace quill::test {
@@ -45,12 +46,14 @@ public:
     // few seconds when something modal holds it up.
     bool ClickAndWait(int id);
 
-    std::wstring Output() const { return TextOf(Item(1011)); }
+    std::wstring Output() const { return TextOf(Item(IDC_OUTPUT)); }
     std::vector<std::wstring> Entries(int listId) const;
     int Selection(int listId) const;
     std::wstring SelectedText(int listId) const;
     bool Checked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
+    // Presses Configure Auto; the settings window, or null when it does not come.
+    HWND OpenSettings();
     // Another top-level window of the program, by title; null when none comes.
     HWND WaitForWindow(const std::wstring& title, DWORD milliseconds = 10000) const;
     // The next message box, or one with a null hwnd when none comes in time.
