@@ -134,16 +134,25 @@ TEST(AutoGenerate, PicksStayWithinTheRestrictedLists) {
     EXPECT_EQ(rig.window.concept.Entries().size(), 34u);
 }
 
-TEST(AutoGenerate, ClockAtZeroDrawsOnceAndStillComposes) {
+// With no draw at second 0, each mode keeps its own fixed setting, and the
+// pick still draws once so that a sentence comes.
+TEST(AutoGenerate, ClockAtZeroKeepsEachModesSettingAndStillComposes) {
     Rig<ScriptedChance> rig;
-    rig.Fix(1, 0, 0);
+    rig.Fix(0, 1, 1);
+    rig.state.m_bRandomizeConvention = rig.state.m_bRandomizePolarity = rig.state.m_bRandomizeFigure = 1;
     rig.chance.SetSeconds(0);
     rig.window.outputLine = "old sentence";
     rig.form.AutoGenerate();
     EXPECT_EQ(rig.chance.randCalls, 3u);
+    EXPECT_TRUE(rig.window.conventionalChecked);
+    EXPECT_EQ(rig.window.checkedRadio, 1);
+    for (Category category : kCategories) {
+        const MemoryList& list = rig.window.ListOf(category);
+        EXPECT_EQ(list.Entries().size(), 1 + Words(category, Polarity::Positive).count);
+        EXPECT_EQ(ClassifyPolarity(list.TextAt(list.Selected())), Polarity::Positive);
+    }
     EXPECT_TRUE(rig.window.messages.empty());
     EXPECT_NE(rig.window.outputLine, "old sentence");
-    for (Category category : kCategories) EXPECT_GE(rig.window.ListOf(category).Selected(), 1);
 }
 
 }  // namespace

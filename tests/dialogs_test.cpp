@@ -160,6 +160,21 @@ TEST_F(Settings, ConfigureAutoWhileOpenCreatesNoSecondWindow) {
     EXPECT_EQ(titled, 1);
 }
 
+// Refuses every window this thread tries to create.
+LRESULT CALLBACK RefuseCreation(int code, WPARAM wParam, LPARAM lParam) {
+    return code == HCBT_CREATEWND ? 1 : CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(Settings, AFailedCreationLeavesNoneAndTheNextPressTriesAgain) {
+    HHOOK refuse = SetWindowsHookExW(WH_CBT, RefuseCreation, nullptr, GetCurrentThreadId());
+    ASSERT_NE(refuse, nullptr);
+    EXPECT_EQ(Open(), nullptr);
+    UnhookWindowsHookEx(refuse);
+    EXPECT_EQ(h.Dialog().m_pConfigDlg, nullptr);
+    EXPECT_EQ(CConfigureAutoDlg::LiveInstances(), 0);
+    EXPECT_NE(Open(), nullptr);
+}
+
 SIZE_T PrivateBytes() {
     PROCESS_MEMORY_COUNTERS_EX counters{};
     counters.cb = sizeof counters;

@@ -1,0 +1,64 @@
+// The program's own randomness and clock. CTest runs this suite in a process of
+// its own, so no draw can have come before the first one here.
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+#include <set>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "form_window.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace quill {
+namespace {
+
+TEST(RuntimeChance, TheGeneratorIsNeverSeeded) {
+    RuntimeChance chance;
+    int first[8] = {};
+    for (int& value : first) value = chance.Rand();
+    // Unseeded, the C runtime's generator runs as if seeded with 1.
+    std::srand(1);
+    for (int value : first) EXPECT_EQ(value, std::rand());
+#ifdef _WIN32
+    // The Windows C runtime's well-known unseeded start.
+    EXPECT_EQ(first[0], 41);
+    EXPECT_EQ(first[1], 18467);
+    EXPECT_EQ(first[2], 6334);
+#endif
+}
+
+int LocalSecond() {
+#ifdef _WIN32
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return now.wSecond;
+#else
+    const std::time_t now = std::time(nullptr);
+    return std::localtime(&now)->tm_sec;
+#endif
+}
+
+TEST(RuntimeChance, TheClockIsTheSecondsFieldOfLocalTime) {
+    RuntimeChance chance;
+    // Agreement at two different seconds, so that no other field of the time
+    // (the minutes, say) can agree by chance.
+    std::set<int> agreed;
+    for (int tries = 0; agreed.size() < 2 && tries < 200; ++tries) {
+        const int before = LocalSecond();
+        const int clock = chance.ClockSecond();
+        if (LocalSecond() == before) {
+            EXPECT_EQ(clock, before);
+            agreed.insert(clock);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_EQ(agreed.size(), 2u);
+}
+
+}  // namespace
+}  // namespace quill
