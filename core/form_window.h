@@ -1,23 +1,14 @@
-// What the form logic needs of the window it runs in. The Win32 shell implements
-// this on real controls; the tests implement it in memory.
+// What the main form's logic needs of the window it runs in. The Win32 shell
+// implements this on real controls; the tests implement it in memory.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "message_sink.h"
 #include "vocabulary.h"
 
 namespace quill {
-
-// The user-facing way of reporting a problem: a modal box with one OK button,
-// owned by the main window and captioned with the application's name.
-class MessageSink {
-public:
-    virtual void ShowMessage(const std::string& text) = 0;
-
-protected:
-    ~MessageSink() = default;
-};
 
 // One sorted drop-down list. None of these raises a selection-change notification.
 class ListControl {
@@ -44,25 +35,6 @@ public:
 
 protected:
     ~FormWindow() = default;
-};
-
-// Randomness and the clock, injectable so every draw can be scripted in tests.
-class Chance {
-public:
-    // One value of the C runtime's generator, 0 to RAND_MAX.
-    virtual int Rand() = 0;
-    // The seconds field of the current local time, read anew at each call.
-    virtual int ClockSecond() = 0;
-
-protected:
-    ~Chance() = default;
-};
-
-// The production source: the runtime's rand (never seeded) and the local clock.
-class RuntimeChance final : public Chance {
-public:
-    int Rand() override;
-    int ClockSecond() override;
 };
 
 }  // namespace quill

@@ -1,7 +1,5 @@
 #include "main_form.h"
 
-#include "phrases.h"
-
 #include <algorithm>
 #include <initializer_list>
 #include <iterator>
@@ -20,9 +18,11 @@ const char kSimileMissing[] =
 // not found leaves the index there, beyond every list, so the list shows nothing.
 constexpr int kLastSearched = 98;
 
-bool IsBit(int value) { return value == 0 || value == 1; }
-
-Polarity PolarityOfBit(int value) { return value == 1 ? Polarity::Positive : Polarity::Negative; }
+// Whether a mode holds one of its two values; a stored setting may hold another.
+template <class Mode>
+bool IsBit(Mode mode) {
+    return static_cast<int>(mode) == 0 || static_cast<int>(mode) == 1;
+}
 
 // Conventional keeps one polarity everywhere; unconventional gives the action list
 // the polarity opposite to the concept and object lists, and the list picked in
@@ -71,7 +71,7 @@ std::string MainForm::SelectionText(Category category) {
 
 void MainForm::StartUp() {
     m_state.m_bConventional = 1;
-    m_state.m_nFigure = kMetaphor;
+    m_state.m_nFigure = static_cast<int>(Figure::Metaphor);
     ResetLists();
     m_window.WriteToWindow();
     m_state.m_nAutoConvention = 0;
@@ -112,15 +112,15 @@ void MainForm::ComposeFigure() {
     const std::string concept = SelectionText(Category::Concept);
     const std::string action = SelectionText(Category::Action);
     const std::string object = SelectionText(Category::Object);
-    const int figure = m_state.m_nFigure;
+    const auto figure = static_cast<Figure>(m_state.m_nFigure);
     if (concept.empty() || action.empty() || object.empty()) {
-        m_window.ShowMessage(figure == kMetaphor ? kMetaphorMissing : kSimileMissing);
+        m_window.ShowMessage(figure == Figure::Metaphor ? kMetaphorMissing : kSimileMissing);
         return;
     }
     const std::string conceptPhrase = ConvertStringConcept(concept, figure, m_window);
     const std::string actionPhrase = ConvertStringAction(action, figure, m_window);
     const std::string objectPhrase = ConvertStringObject(object, figure, m_window);
-    m_state.m_strOutput = figure == kMetaphor ? actionPhrase + conceptPhrase + objectPhrase
+    m_state.m_strOutput = figure == Figure::Metaphor ? actionPhrase + conceptPhrase + objectPhrase
                                               : conceptPhrase + actionPhrase + objectPhrase;
     m_window.WriteToWindow();
 }
@@ -165,8 +165,10 @@ void MainForm::AutoGenerate() {
     if (m_state.m_bRandomizeConvention == 1) convention = DrawModeBit(convention);
     if (m_state.m_bRandomizePolarity == 1) polarity = DrawModeBit(polarity);
     if (m_state.m_bRandomizeFigure == 1) figure = DrawModeBit(figure);
-    SetUpAutoLists(convention, polarity, figure);
-    PickRandomEntries(convention, polarity);
+    const auto settledConvention = static_cast<Convention>(convention);
+    const auto settledPolarity = static_cast<Polarity>(polarity);
+    SetUpAutoLists(settledConvention, settledPolarity, static_cast<Figure>(figure));
+    PickRandomEntries(settledConvention, settledPolarity);
     ComposeFigure();
 }
 
@@ -178,24 +180,22 @@ int MainForm::DrawModeBit(int value) {
     return last % 2;
 }
 
-void MainForm::SetUpAutoLists(int convention, int polarity, int figure) {
+void MainForm::SetUpAutoLists(Convention convention, Polarity polarity, Figure figure) {
     ResetLists();
-    m_state.m_bConventional = convention == 0 ? 1 : 0;
-    m_state.m_nFigure = figure == 0 ? kMetaphor : kSimile;
+    m_state.m_bConventional = convention == Convention::Conventional ? 1 : 0;
+    m_state.m_nFigure = static_cast<int>(figure == Figure::Metaphor ? Figure::Metaphor : Figure::Simile);
     if (IsBit(polarity)) {
-        const Polarity p = PolarityOfBit(polarity);
         const bool conventional = m_state.m_bConventional != 0;
         for (Category category : kCategories) {
-            RestrictList(category, TargetPolarity(category, Category::Concept, p, conventional));
+            RestrictList(category, TargetPolarity(category, Category::Concept, polarity, conventional));
         }
     }
     m_window.WriteToWindow();
 }
 
-void MainForm::PickRandomEntries(int convention, int polarity) {
+void MainForm::PickRandomEntries(Convention convention, Polarity polarity) {
     if (IsBit(convention) && IsBit(polarity)) {
-        const Polarity p = PolarityOfBit(polarity);
-        const bool conventional = convention == 0;
+        const bool conventional = convention == Convention::Conventional;
         // At the top of a minute still draw once, so Auto Generate always has words.
         const int repetitions = std::max(m_chance.ClockSecond(), 1);
         // Three values a repetition, for the concept, action and object lists.
@@ -206,7 +206,7 @@ void MainForm::PickRandomEntries(int convention, int polarity) {
         // Each range is the number of words after the blank entry of the list as
         // SetUpAutoLists restricted it.
         for (Category category : kCategories) {
-            const Polarity listPolarity = TargetPolarity(category, Category::Concept, p, conventional);
+            const Polarity listPolarity = TargetPolarity(category, Category::Concept, polarity, conventional);
             const int words = static_cast<int>(Words(category, listPolarity).count);
             IndexField(category) = 1 + draws[static_cast<int>(category)] % words;
         }

@@ -4,10 +4,16 @@
 
 #include <string>
 
+#include "chance.h"
 #include "form_window.h"
+#include "phrases.h"
 #include "vocabulary.h"
 
 namespace quill {
+
+// Conventional keeps one polarity in every list; unconventional gives the action
+// list the opposite one. Stored as 0 and 1 in the auto setting.
+enum class Convention : int { Conventional = 0, Unconventional = 1 };
 
 // The record behind the main window. The index, figure, output and check fields
 // are bound to controls; the rest are the window's own.
@@ -62,8 +68,9 @@ public:
     void AutoGenerate();
     // The clock's seconds field counts the draws; only the last one decides.
     int DrawModeBit(int value);
-    void SetUpAutoLists(int convention, int polarity, int figure);
-    void PickRandomEntries(int convention, int polarity);
+    // Only the values 0 and 1 of each mode restrict the lists and pick words.
+    void SetUpAutoLists(Convention convention, Polarity polarity, Figure figure);
+    void PickRandomEntries(Convention convention, Polarity polarity);
 
     // The text at the position held in the list's index field.
     std::string SelectionText(Category category);

@@ -1,5 +1,7 @@
 #include "phrases.h"
 
+#include "vocabulary.h"
+
 #include <algorithm>
 #include <cctype>
 #include <iterator>
@@ -123,7 +125,7 @@ const char kObjectFailure[] =
     "Error: CQuillmereDlg::ConvertStringObject(CString ObjectStr) method conditional compound "
     "statements bypassed. String conversion failed.";
 
-bool IsFigure(int figure) { return figure == kMetaphor || figure == kSimile; }
+bool IsFigure(Figure figure) { return figure == Figure::Metaphor || figure == Figure::Simile; }
 
 bool InCategory(Category category, const std::string& text) {
     for (Polarity polarity : {Polarity::Negative, Polarity::Positive}) {
@@ -151,23 +153,23 @@ std::string Failure(const char* message, MessageSink& sink) {
 
 }  // namespace
 
-std::string ConvertStringConcept(const std::string& concept, int figure, MessageSink& sink) {
+std::string ConvertStringConcept(const std::string& concept, Figure figure, MessageSink& sink) {
     if (!IsFigure(figure) || !InCategory(Category::Concept, concept)) {
         return Failure(kConceptFailure, sink);
     }
     if (const PhrasePair* row = FindRow(kConceptExceptions, concept)) {
-        return figure == kMetaphor ? row->metaphor : row->simile;
+        return figure == Figure::Metaphor ? row->metaphor : row->simile;
     }
-    return figure == kMetaphor ? Lowercase(concept) + " is a " : concept + " is like ";
+    return figure == Figure::Metaphor ? Lowercase(concept) + " is a " : concept + " is like ";
 }
 
-std::string ConvertStringAction(const std::string& action, int figure, MessageSink& sink) {
+std::string ConvertStringAction(const std::string& action, Figure figure, MessageSink& sink) {
     const PhrasePair* row = IsFigure(figure) ? FindRow(kActions, action) : nullptr;
     if (!row) return Failure(kActionFailure, sink);
-    return figure == kMetaphor ? row->metaphor : row->simile;
+    return figure == Figure::Metaphor ? row->metaphor : row->simile;
 }
 
-std::string ConvertStringObject(const std::string& object, int figure, MessageSink& sink) {
+std::string ConvertStringObject(const std::string& object, Figure figure, MessageSink& sink) {
     if (!IsFigure(figure) || !InCategory(Category::Object, object)) {
         return Failure(kObjectFailure, sink);
     }

@@ -4,17 +4,18 @@
 
 #include <string>
 
-#include "form_window.h"
+#include "message_sink.h"
 
 namespace quill {
 
-enum Figure { kMetaphor = 0, kSimile = 1 };
+// As the radio group stores it; any other value has no phrase column.
+enum class Figure : int { Metaphor = 0, Simile = 1 };
 
 inline constexpr const char* kErrorPhrase = " *Error* ";
 
-// The figure selects the column; values other than kMetaphor and kSimile have none.
-std::string ConvertStringConcept(const std::string& concept, int figure, MessageSink& sink);
-std::string ConvertStringAction(const std::string& action, int figure, MessageSink& sink);
-std::string ConvertStringObject(const std::string& object, int figure, MessageSink& sink);
+// The figure selects the column.
+std::string ConvertStringConcept(const std::string& concept, Figure figure, MessageSink& sink);
+std::string ConvertStringAction(const std::string& action, Figure figure, MessageSink& sink);
+std::string ConvertStringObject(const std::string& object, Figure figure, MessageSink& sink);
 
 }  // namespace quill

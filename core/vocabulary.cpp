@@ -63,8 +63,6 @@ constexpr WordList ListOf(const char* const (&words)[N]) {
 
 }  // namespace
 
-const char* PolarityName(Polarity p) { return p == Polarity::Positive ? "Good" : "Evil"; }
-
 WordList Words(Category category, Polarity polarity) {
     const bool positive = polarity == Polarity::Positive;
     switch (category) {

@@ -6,7 +6,8 @@
 
 namespace quill {
 
-enum class Polarity { Negative, Positive };
+// Stored as 0 (Negative) and 1 (Positive) in the settings and radio groups.
+enum class Polarity : int { Negative = 0, Positive = 1 };
 
 // The three word lists of the main window, also used as list identifiers.
 enum class Category { Concept, Action, Object };
@@ -16,12 +17,6 @@ inline constexpr Category kCategories[] = {Category::Concept, Category::Action, 
 inline Polarity Opposite(Polarity p) {
     return p == Polarity::Negative ? Polarity::Positive : Polarity::Negative;
 }
-
-// The auto settings and radio groups store polarity as 0 (Negative) / 1 (Positive).
-inline int PolarityIndex(Polarity p) { return p == Polarity::Positive ? 1 : 0; }
-
-// The classifier's own names for the two values: "Evil" and "Good".
-const char* PolarityName(Polarity p);
 
 // An ordered, constant list of words; duplicates are kept as listed.
 struct WordList {

@@ -41,7 +41,7 @@
 
 // Commands: the system-menu item and the menu bar's About item.
 #define IDM_ABOUTBOX 0x0010
-#define ID_ABOUT_QUILLMERE 32771
+#define IDM_ABOUT_QUILLMERE 32771
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

@@ -38,11 +38,11 @@ HINSTANCE WINAPI ShellExecuteOnDemand(HWND owner, LPCWSTR verb, LPCWSTR file, LP
     return execute(owner, verb, file, parameters, directory, show);
 }
 
-const RouteRow<CAboutDlg> CAboutDlg::kRoutes[1] = {
+const RouteRow CAboutDlg::kRoutes[] = {
     OnCommand(BN_CLICKED, IDC_VISIT_WEB_SITE, &CAboutDlg::VisitWebSite),
 };
 
-CAboutDlg::CAboutDlg(ShellOpen shellOpen) : Dialog(IDD_ABOUTBOX), m_shellOpen(shellOpen) {}
+CAboutDlg::CAboutDlg(ShellOpen shellOpen) : Dialog(IDD_ABOUTBOX, kRoutes), m_shellOpen(shellOpen) {}
 
 const wchar_t* CAboutDlg::WebSite() { return QUILL_WEB_SITE; }
 
@@ -51,10 +51,6 @@ BOOL CAboutDlg::OnInitDialog() {
     SetWindowTextW(GetDlgItem(IDC_ABOUT_NOTICE), kNotice);
     UpdateData(false);
     return TRUE;
-}
-
-bool CAboutDlg::Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    return Dispatch(*this, kRoutes, message, wParam, lParam, result);
 }
 
 // Opens the address with its default action; whatever the shell answers, the

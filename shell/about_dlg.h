@@ -26,12 +26,11 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    bool Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     void VisitWebSite();
 
-    static const RouteRow<CAboutDlg> kRoutes[1];
+    static const RouteRow kRoutes[];
     ShellOpen m_shellOpen;
 };
 

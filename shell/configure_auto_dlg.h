@@ -1,16 +1,15 @@
-// The modeless settings window for Auto Generate: for each mode (convention,
-// figure, polarity) whether it is drawn at random, and the fixed choice when it
-// is not. Every change reaches the main form at once; OK only closes.
+// The modeless settings window for Auto Generate: the controls of its model,
+// ConfigureAutoForm, which writes every change to the main form at once.
 #pragma once
 
+#include "configure_auto_form.h"
 #include "dialog.h"
-#include "main_form.h"
 
 namespace quill::win {
 
 class CQuillmereDlg;
 
-class CConfigureAutoDlg final : public Dialog {
+class CConfigureAutoDlg final : public Dialog, public ConfigureAutoWindow {
 public:
     explicit CConfigureAutoDlg(CQuillmereDlg* parent);
     ~CConfigureAutoDlg() override;
@@ -22,48 +21,34 @@ public:
     // How many settings objects exist; leak checks use it.
     static int LiveInstances() { return s_liveInstances; }
 
+    void ReadFromWindow() override { UpdateData(true); }
+    void WriteToWindow() override { UpdateData(false); }
+    void EnablePair(AutoMode mode, bool enable) override;
+
     CQuillmereDlg* const m_pParent;
-    int m_bRandomizeConvention = 0;
-    int m_bRandomizePolarity = 0;
-    int m_bRandomizeFigure = 0;
-    int m_nConvention = -1;
-    int m_nFigure = -1;
-    int m_nPolarity = -1;
 
 protected:
     void DoDataExchange(DataExchange& dx) override;
     BOOL OnInitDialog() override;
-    void OnOK() override { DestroyWindow(GetSafeHwnd()); }
-    void OnCancel() override { DestroyWindow(GetSafeHwnd()); }
-    bool Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // OK only closes: every change has reached the main form already.
+    void OnOK() override { EndDialog(IDOK); }
     void PostNcDestroy() override;
 
 private:
-    // One mode's check box, radio pair, and the fields on both sides.
-    struct Mode {
-        int box;
-        int firstRadio;
-        int CConfigureAutoDlg::*randomize;
-        int CConfigureAutoDlg::*choice;
-        int MainFormState::*formRandomize;
-        int MainFormState::*formChoice;
-    };
-    static const Mode kConvention, kFigure, kPolarity;
-
-    void OnBox(const Mode& mode);
-    void OnRadio(const Mode& mode);
-    void EnablePair(const Mode& mode, bool enable);
-    void OnConventionBox() { OnBox(kConvention); }
-    void OnConventionRadio() { OnRadio(kConvention); }
-    void OnFigureBox() { OnBox(kFigure); }
-    void OnFigureRadio() { OnRadio(kFigure); }
-    void OnPolarityBox() { OnBox(kPolarity); }
-    void OnPolarityRadio() { OnRadio(kPolarity); }
-    void RandomizeEverything();
+    void OnConventionBox() { m_form.OnBox(AutoMode::Convention); }
+    void OnConventionRadio() { m_form.OnRadio(AutoMode::Convention); }
+    void OnFigureBox() { m_form.OnBox(AutoMode::Figure); }
+    void OnFigureRadio() { m_form.OnRadio(AutoMode::Figure); }
+    void OnPolarityBox() { m_form.OnBox(AutoMode::Polarity); }
+    void OnPolarityRadio() { m_form.OnRadio(AutoMode::Polarity); }
+    void RandomizeEverything() { m_form.RandomizeEverything(); }
     bool OnDestroy(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-    static const RouteRow<CConfigureAutoDlg> kRoutes[11];
+    static const RouteRow kRoutes[];
     static int s_liveInstances;
+
+    ConfigureAutoState m_state;
+    ConfigureAutoForm m_form;
     bool m_ownedByWindow = false;
 };
 

@@ -12,9 +12,7 @@ BOOL CQuillmereApp::InitInstance() {
 
     RuntimeChance chance;
     CQuillmereDlg dialog(chance);
-    m_pMainWnd = &dialog;
     dialog.DoModal();
-    m_pMainWnd = nullptr;
     return FALSE;
 }
 

@@ -9,9 +9,6 @@ class CQuillmereApp {
 public:
     // Runs the main window modally; FALSE means no further message loop is to run.
     BOOL InitInstance();
-
-    // The main window while it runs: the owner of the program's modal windows.
-    CQuillmereDlg* m_pMainWnd = nullptr;
 };
 
 }  // namespace quill::win

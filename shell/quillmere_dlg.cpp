@@ -3,12 +3,14 @@
 #include <iterator>
 
 #include "configure_auto_dlg.h"
+#include "data_exchange.h"
 #include "icon_layout.h"
 #include "resource.h"
+#include "text.h"
 
 namespace quill::win {
 
-const RouteRow<CQuillmereDlg> CQuillmereDlg::kRoutes[14] = {
+const RouteRow CQuillmereDlg::kRoutes[] = {
     OnMessage(WM_SYSCOMMAND, &CQuillmereDlg::OnSysCommand),
     OnMessage(WM_PAINT, &CQuillmereDlg::OnPaint),
     OnMessage(WM_QUERYDRAGICON, &CQuillmereDlg::OnQueryDragIcon),
@@ -21,12 +23,12 @@ const RouteRow<CQuillmereDlg> CQuillmereDlg::kRoutes[14] = {
     OnCommand(BN_CLICKED, IDC_CONVENTIONAL, &CQuillmereDlg::OnConventional),
     OnCommand(BN_CLICKED, IDC_CONFIGURE_AUTO, &CQuillmereDlg::ShowConfigureAuto),
     OnCommand(BN_CLICKED, IDC_AUTO_GENERATE, &CQuillmereDlg::OnAutoGenerate),
-    OnCommand(BN_CLICKED, ID_ABOUT_QUILLMERE, &CQuillmereDlg::ShowAbout),
+    OnCommand(0, IDM_ABOUT_QUILLMERE, &CQuillmereDlg::ShowAbout),
     OnMessage(WM_DESTROY, &CQuillmereDlg::OnDestroy),
 };
 
 CQuillmereDlg::CQuillmereDlg(Chance& chance)
-    : Dialog(IDD_QUILLMERE_DIALOG),
+    : Dialog(IDD_QUILLMERE_DIALOG, kRoutes),
       m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))),
       m_form(m_state, *this, chance) {}
 
@@ -70,10 +72,6 @@ BOOL CQuillmereDlg::OnInitDialog() {
     m_form.StartUp();
     m_pConfigDlg = nullptr;
     return TRUE;
-}
-
-bool CQuillmereDlg::Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    return Dispatch(*this, kRoutes, message, wParam, lParam, result);
 }
 
 bool CQuillmereDlg::OnSysCommand(WPARAM wParam, LPARAM, LRESULT&) {

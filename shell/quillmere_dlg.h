@@ -3,6 +3,7 @@
 #pragma once
 
 #include "about_dlg.h"
+#include "combo_box.h"
 #include "dialog.h"
 #include "main_form.h"
 
@@ -31,7 +32,6 @@ protected:
 
     void DoDataExchange(DataExchange& dx) override;
     BOOL OnInitDialog() override;
-    bool Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     void OnGenerate() { m_form.ComposeFigure(); }
@@ -49,7 +49,7 @@ private:
     bool OnQueryDragIcon(WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool OnDestroy(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-    static const RouteRow<CQuillmereDlg> kRoutes[14];
+    static const RouteRow kRoutes[];
 
     MainFormState m_state;
     ComboBox m_ctlAction;

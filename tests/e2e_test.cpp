@@ -137,7 +137,7 @@ TEST(EndToEnd, AboutFromBothMenusDisablesOnlyTheMainWindow) {
         if (fromSystemMenu) {
             PostMessageW(program.Main(), WM_SYSCOMMAND, 16, 0);
         } else {
-            PostMessageW(program.Main(), WM_COMMAND, MAKEWPARAM(ID_ABOUT_QUILLMERE, 0), 0);
+            PostMessageW(program.Main(), WM_COMMAND, MAKEWPARAM(IDM_ABOUT_QUILLMERE, 0), 0);
         }
         HWND about = program.WaitForWindow(L"About Quillmere");
         ASSERT_NE(about, nullptr);

@@ -27,20 +27,20 @@ struct RecordingSink final : MessageSink {
 
 TEST(Phrases, TextWithoutRowShowsItsTablesMessageAndYieldsTheMarker) {
     RecordingSink sink;
-    EXPECT_EQ(ConvertStringConcept("evil", kMetaphor, sink), " *Error* ");
-    EXPECT_EQ(ConvertStringAction("heals", kSimile, sink), " *Error* ");
-    EXPECT_EQ(ConvertStringObject("war", kMetaphor, sink), " *Error* ");
+    EXPECT_EQ(ConvertStringConcept("evil", Figure::Metaphor, sink), " *Error* ");
+    EXPECT_EQ(ConvertStringAction("heals", Figure::Simile, sink), " *Error* ");
+    EXPECT_EQ(ConvertStringObject("war", Figure::Metaphor, sink), " *Error* ");
     // A word of another category has no row either.
-    EXPECT_EQ(ConvertStringConcept("Fire", kSimile, sink), " *Error* ");
-    EXPECT_EQ(ConvertStringObject("Evil ", kSimile, sink), " *Error* ");
+    EXPECT_EQ(ConvertStringConcept("Fire", Figure::Simile, sink), " *Error* ");
+    EXPECT_EQ(ConvertStringObject("Evil ", Figure::Simile, sink), " *Error* ");
     EXPECT_EQ(sink.shown, (std::vector<std::string>{kConceptFailure, kActionFailure, kObjectFailure,
                                                     kConceptFailure, kObjectFailure}));
 
     // Only figures 0 and 1 have a column.
     sink.shown.clear();
-    EXPECT_EQ(ConvertStringConcept("Evil", 2, sink), " *Error* ");
-    EXPECT_EQ(ConvertStringAction("Heals", -1, sink), " *Error* ");
-    EXPECT_EQ(ConvertStringObject("War", 2, sink), " *Error* ");
+    EXPECT_EQ(ConvertStringConcept("Evil", static_cast<Figure>(2), sink), " *Error* ");
+    EXPECT_EQ(ConvertStringAction("Heals", static_cast<Figure>(-1), sink), " *Error* ");
+    EXPECT_EQ(ConvertStringObject("War", static_cast<Figure>(2), sink), " *Error* ");
     EXPECT_EQ(sink.shown, (std::vector<std::string>{kConceptFailure, kActionFailure, kObjectFailure}));
 }
 
@@ -55,7 +55,8 @@ TEST(Phrases, GenerateShowsEveryFailureInOrderAndStillWritesTheSentence) {
     window.concept.Fill({"", "Evil", "evil"});
     window.action.Fill({"", "Heals", "heals"});
     window.object.Fill({"", "War", "war"});
-    // Position 1 holds the word, 2 the same text in small letters, which has no row.
+    // Position 1 holds the word, 2 the same text in small letters, which has no
+    // row; the figure is the radio index, -1 for neither.
     auto generate = [&](int concept, int action, int object, int figure) {
         window.concept.SelectPosition(concept);
         window.action.SelectPosition(action);
@@ -65,15 +66,15 @@ TEST(Phrases, GenerateShowsEveryFailureInOrderAndStillWritesTheSentence) {
         form.ComposeFigure();
     };
 
-    generate(2, 1, 1, kMetaphor);
+    generate(2, 1, 1, 0);
     EXPECT_EQ(window.outputLine, "Healing  *Error* war.");
     EXPECT_EQ(window.messages, std::vector<std::string>{kConceptFailure});
 
-    generate(1, 2, 1, kSimile);
+    generate(1, 2, 1, 1);
     EXPECT_EQ(window.outputLine, "Evil is like  *Error* war.");
     EXPECT_EQ(window.messages, std::vector<std::string>{kActionFailure});
 
-    generate(2, 2, 2, kSimile);
+    generate(2, 2, 2, 1);
     EXPECT_EQ(window.outputLine, " *Error*  *Error*  *Error* ");
     EXPECT_EQ(window.messages, (std::vector<std::string>{kConceptFailure, kActionFailure, kObjectFailure}));
 

@@ -21,13 +21,13 @@ std::optional<Polarity> ListPolarity(const MemoryList& list, Category category) 
     const std::size_t negatives = Words(category, Polarity::Negative).count;
     const std::size_t positives = Words(category, Polarity::Positive).count;
     int seen[2] = {0, 0};
-    for (std::size_t i = 1; i < entries.size(); ++i) ++seen[PolarityIndex(ClassifyPolarity(entries[i]))];
+    for (std::size_t i = 1; i < entries.size(); ++i) ++seen[static_cast<int>(ClassifyPolarity(entries[i]))];
     if (entries.size() == 1 + negatives + positives) {
         EXPECT_EQ(seen[0], static_cast<int>(negatives));
         return std::nullopt;
     }
     const Polarity only = seen[1] == 0 ? Polarity::Negative : Polarity::Positive;
-    EXPECT_EQ(seen[1 - PolarityIndex(only)], 0) << "a list mixes polarities";
+    EXPECT_EQ(seen[1 - static_cast<int>(only)], 0) << "a list mixes polarities";
     EXPECT_EQ(entries.size(), 1 + Words(category, only).count);
     return only;
 }

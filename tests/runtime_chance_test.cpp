@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "form_window.h"
+#include "chance.h"
 
 #ifdef _WIN32
 #include <windows.h>

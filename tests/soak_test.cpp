@@ -12,6 +12,7 @@
 #include "phrases.h"
 #include "program_driver.h"
 #include "resource.h"
+#include "vocabulary.h"
 
 namespace quill::test {
 namespace {
@@ -66,13 +67,13 @@ std::optional<std::string> Soak::ExpectedSentence() {
     std::string words[3];
     for (int i = 0; i < 3; ++i) words[i] = Narrow(m_program.SelectedText(kLists[i]));
     if (words[0].empty() || words[1].empty() || words[2].empty()) return std::nullopt;
-    const int figure = m_program.Checked(IDC_METAPHOR) ? kMetaphor : kSimile;
+    const Figure figure = m_program.Checked(IDC_METAPHOR) ? Figure::Metaphor : Figure::Simile;
     NoMessages sink;
     const std::string concept = ConvertStringConcept(words[0], figure, sink);
     const std::string action = ConvertStringAction(words[1], figure, sink);
     const std::string object = ConvertStringObject(words[2], figure, sink);
     Check(sink.shown.empty(), "a vocabulary word has no phrase");
-    return figure == kMetaphor ? action + concept + object : concept + action + object;
+    return figure == Figure::Metaphor ? action + concept + object : concept + action + object;
 }
 
 void Soak::CheckNoMessageBox() {
@@ -145,7 +146,7 @@ void Soak::ConfigureAuto() {
 void Soak::About() {
     m_last = "About";
     if (Roll(2)) {
-        PostMessageW(m_program.Main(), WM_COMMAND, MAKEWPARAM(ID_ABOUT_QUILLMERE, 0), 0);
+        PostMessageW(m_program.Main(), WM_COMMAND, MAKEWPARAM(IDM_ABOUT_QUILLMERE, 0), 0);
     } else {
         PostMessageW(m_program.Main(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
     }

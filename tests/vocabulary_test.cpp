@@ -224,7 +224,7 @@ struct RecordingSink final : MessageSink {
     std::vector<std::string> shown;
 };
 
-std::string Convert(Category category, const std::string& word, int figure, MessageSink& sink) {
+std::string Convert(Category category, const std::string& word, Figure figure, MessageSink& sink) {
     switch (category) {
     case Category::Action: return ConvertStringAction(word, figure, sink);
     case Category::Object: return ConvertStringObject(word, figure, sink);
@@ -252,28 +252,18 @@ TEST(Vocabulary, EveryWordHasItsPolarityAndPhrases) {
     for (const Entry& entry : kVocabulary) {
         SCOPED_TRACE(entry.word);
         EXPECT_EQ(ClassifyPolarity(entry.word), entry.polarity);
-        EXPECT_EQ(Convert(entry.category, entry.word, kMetaphor, sink), entry.metaphor);
-        EXPECT_EQ(Convert(entry.category, entry.word, kSimile, sink), entry.simile);
+        EXPECT_EQ(Convert(entry.category, entry.word, Figure::Metaphor, sink), entry.metaphor);
+        EXPECT_EQ(Convert(entry.category, entry.word, Figure::Simile, sink), entry.simile);
     }
     EXPECT_EQ(sink.shown, std::vector<std::string>{});
 }
 
-TEST(Vocabulary, ClassificationIsExactAndIgnoresCategory) {
-    EXPECT_EQ(ClassifyPolarity("Mutilated Kittens"), Polarity::Positive);
-    EXPECT_EQ(ClassifyPolarity("Unipolar Mania Disorder"), Polarity::Positive);
-    EXPECT_EQ(ClassifyPolarity("Brilliant Literature"), Polarity::Positive);
-    EXPECT_EQ(ClassifyPolarity("A+"), Polarity::Positive);
-    EXPECT_EQ(ClassifyPolarity("Cake"), Polarity::Positive);
+TEST(Vocabulary, ClassificationIsExactToTheByte) {
     EXPECT_EQ(ClassifyPolarity("nourishes"), Polarity::Positive);
     EXPECT_EQ(ClassifyPolarity("Nourishes"), Polarity::Negative);
     EXPECT_EQ(ClassifyPolarity("Joy "), Polarity::Negative);
-    EXPECT_EQ(ClassifyPolarity("Myself"), Polarity::Negative);
-    EXPECT_EQ(ClassifyPolarity("Meter Maid"), Polarity::Negative);
-    EXPECT_EQ(ClassifyPolarity("Vexmoor"), Polarity::Negative);
     EXPECT_EQ(ClassifyPolarity(""), Polarity::Negative);
     EXPECT_EQ(ClassifyPolarity("Sunshine"), Polarity::Negative);
-    EXPECT_STREQ(PolarityName(Polarity::Negative), "Evil");
-    EXPECT_STREQ(PolarityName(Polarity::Positive), "Good");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "form_harness.h"
 #include "quillmere_dlg.h"
+#include "text.h"
 #include "resource.h"
 
 namespace quill::test {

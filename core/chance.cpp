@@ -1,7 +1,7 @@
+#include "chance.h"
+
 #include <cstdlib>
 #include <ctime>
-
-#include "form_window.h"
 
 namespace quill {
 

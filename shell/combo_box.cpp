@@ -1,0 +1,49 @@
+#include "combo_box.h"
+
+#include <numeric>
+
+#include "text.h"
+
+namespace quill::win {
+
+void SelectComboIndex(HWND combo, int index) {
+    const auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    const bool exists = index >= 0 && index < count;
+    SendMessageW(combo, CB_SETCURSEL, exists ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1), 0);
+}
+
+void ComboBox::Fill(const std::vector<std::string>& texts) {
+    // Drawn once when filled, not once per entry: with redraw on, every added
+    // entry updates the list's scroll bar and repaints.
+    SendMessageW(m_hWnd, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(m_hWnd, CB_RESETCONTENT, 0, 0);
+    const std::size_t characters = std::accumulate(
+        texts.begin(), texts.end(), std::size_t{0},
+        [](std::size_t sum, const std::string& text) { return sum + text.size() + 1; });
+    SendMessageW(m_hWnd, CB_INITSTORAGE, texts.size(), static_cast<LPARAM>(characters * sizeof(wchar_t)));
+    for (const std::string& text : texts) {
+        const std::wstring wide = Widen(text);
+        SendMessageW(m_hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    }
+    SendMessageW(m_hWnd, WM_SETREDRAW, TRUE, 0);
+    // Turning redraw back on repaints nothing by itself; the list may be dropped down.
+    InvalidateRect(m_hWnd, nullptr, TRUE);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (GetComboBoxInfo(m_hWnd, &info) && info.hwndList && IsWindowVisible(info.hwndList)) {
+        InvalidateRect(info.hwndList, nullptr, TRUE);
+    }
+}
+
+std::string ComboBox::TextAt(int position) const {
+    if (position < 0) return std::string();
+    const auto length = SendMessageW(m_hWnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(position), 0);
+    if (length == CB_ERR) return std::string();
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const auto copied = SendMessageW(m_hWnd, CB_GETLBTEXT, static_cast<WPARAM>(position),
+                                     reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == CB_ERR ? 0 : static_cast<std::size_t>(copied));
+    return Narrow(text);
+}
+
+}  // namespace quill::win
