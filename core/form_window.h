@@ -31,7 +31,10 @@ class FormWindow : public MessageSink {
 public:
     virtual void ReadFromWindow() = 0;
     virtual void WriteToWindow() = 0;
+    // Only the form fills its lists.
     virtual ListControl& List(Category category) = 0;
+    // Puts the text on the clipboard, for the user to paste elsewhere.
+    virtual void CopyText(const std::string& text) = 0;
 
 protected:
     ~FormWindow() = default;

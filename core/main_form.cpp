@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 #include <iterator>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -83,9 +84,7 @@ void MainForm::StartUp() {
 }
 
 void MainForm::ResetLists() {
-    for (Category category : kCategories) {
-        m_window.List(category).Fill(ListEntries(category, {Polarity::Negative, Polarity::Positive}));
-    }
+    for (Category category : kCategories) FillList(category, {Polarity::Negative, Polarity::Positive});
     m_state.m_nConcept = 0;
     m_state.m_nAction = 0;
     m_state.m_nObject = 0;
@@ -93,8 +92,18 @@ void MainForm::ResetLists() {
     m_state.m_bNarrowed = 0;
 }
 
-void MainForm::RestrictList(Category category, Polarity polarity) {
-    m_window.List(category).Fill(ListEntries(category, {polarity}));
+void MainForm::RestrictList(Category category, Polarity polarity) { FillList(category, {polarity}); }
+
+// Refilling a list with the entries it holds would change nothing a user sees:
+// every caller selects in it afterwards.
+void MainForm::FillList(Category category, std::initializer_list<Polarity> polarities) {
+    const unsigned holds = std::accumulate(polarities.begin(), polarities.end(), 0u, [](unsigned bits, Polarity p) {
+        return bits | 1u << static_cast<int>(p);
+    });
+    unsigned& listed = m_listed[static_cast<int>(category)];
+    if (listed == holds) return;
+    m_window.List(category).Fill(ListEntries(category, polarities));
+    listed = holds;
 }
 
 void MainForm::ConventionalSwitch() {
@@ -109,11 +118,16 @@ void MainForm::ConventionalSwitch() {
 
 void MainForm::ComposeFigure() {
     m_window.ReadFromWindow();
+    ShowFigure(true);
+}
+
+void MainForm::ShowFigure(bool windowShowsRecord) {
     const std::string concept = SelectionText(Category::Concept);
     const std::string action = SelectionText(Category::Action);
     const std::string object = SelectionText(Category::Object);
     const auto figure = static_cast<Figure>(m_state.m_nFigure);
     if (concept.empty() || action.empty() || object.empty()) {
+        if (!windowShowsRecord) m_window.WriteToWindow();
         m_window.ShowMessage(figure == Figure::Metaphor ? kMetaphorMissing : kSimileMissing);
         return;
     }
@@ -123,6 +137,23 @@ void MainForm::ComposeFigure() {
     m_state.m_strOutput = figure == Figure::Metaphor ? actionPhrase + conceptPhrase + objectPhrase
                                               : conceptPhrase + actionPhrase + objectPhrase;
     m_window.WriteToWindow();
+    if (m_sentences.empty() || m_sentences.back() != m_state.m_strOutput) m_sentences.push_back(m_state.m_strOutput);
+}
+
+// The record's output always holds what the line shows: the line is written
+// only from it.
+void MainForm::CopySentence() {
+    if (CanCopySentence()) m_window.CopyText(m_state.m_strOutput);
+}
+
+void MainForm::CopyAllSentences() {
+    if (!CanCopyAllSentences()) return;
+    std::string lines;
+    for (const std::string& sentence : m_sentences) {
+        if (!lines.empty()) lines += "\r\n";
+        lines += sentence;
+    }
+    m_window.CopyText(lines);
 }
 
 void MainForm::NarrowOnSelection(Category changed) {
@@ -157,8 +188,11 @@ void MainForm::NarrowOnSelection(Category changed) {
     m_window.WriteToWindow();
 }
 
+// The steps of SetUpAutoLists, PickRandomEntries and ComposeFigure without the
+// window traffic between them, which nobody could see: Auto Generate sets every
+// bound field it would read (the record always holds the output line), and one
+// write at the end shows the lists, the picks and the sentence together.
 void MainForm::AutoGenerate() {
-    m_window.ReadFromWindow();
     int convention = m_state.m_nAutoConvention;
     int polarity = m_state.m_nAutoPolarity;
     int figure = m_state.m_nAutoFigure;
@@ -167,9 +201,9 @@ void MainForm::AutoGenerate() {
     if (m_state.m_bRandomizeFigure == 1) figure = DrawModeBit(figure);
     const auto settledConvention = static_cast<Convention>(convention);
     const auto settledPolarity = static_cast<Polarity>(polarity);
-    SetUpAutoLists(settledConvention, settledPolarity, static_cast<Figure>(figure));
-    PickRandomEntries(settledConvention, settledPolarity);
-    ComposeFigure();
+    FitListsToModes(settledConvention, settledPolarity, static_cast<Figure>(figure));
+    DrawEntries(settledConvention, settledPolarity);
+    ShowFigure(false);
 }
 
 int MainForm::DrawModeBit(int value) {
@@ -181,19 +215,35 @@ int MainForm::DrawModeBit(int value) {
 }
 
 void MainForm::SetUpAutoLists(Convention convention, Polarity polarity, Figure figure) {
-    ResetLists();
-    m_state.m_bConventional = convention == Convention::Conventional ? 1 : 0;
-    m_state.m_nFigure = static_cast<int>(figure == Figure::Metaphor ? Figure::Metaphor : Figure::Simile);
-    if (IsBit(polarity)) {
-        const bool conventional = m_state.m_bConventional != 0;
-        for (Category category : kCategories) {
-            RestrictList(category, TargetPolarity(category, Category::Concept, polarity, conventional));
-        }
-    }
+    FitListsToModes(convention, polarity, figure);
     m_window.WriteToWindow();
 }
 
+void MainForm::FitListsToModes(Convention convention, Polarity polarity, Figure figure) {
+    m_state.m_bConventional = convention == Convention::Conventional ? 1 : 0;
+    m_state.m_nFigure = static_cast<int>(figure == Figure::Metaphor ? Figure::Metaphor : Figure::Simile);
+    if (!IsBit(polarity)) {
+        ResetLists();
+        return;
+    }
+    // Each list is restricted at once: the full vocabulary that a reset would
+    // put there first could never be seen.
+    const bool conventional = m_state.m_bConventional != 0;
+    for (Category category : kCategories) {
+        RestrictList(category, TargetPolarity(category, Category::Concept, polarity, conventional));
+    }
+    m_state.m_nConcept = 0;
+    m_state.m_nAction = 0;
+    m_state.m_nObject = 0;
+    m_state.m_bNarrowed = 0;
+}
+
 void MainForm::PickRandomEntries(Convention convention, Polarity polarity) {
+    DrawEntries(convention, polarity);
+    m_window.WriteToWindow();
+}
+
+void MainForm::DrawEntries(Convention convention, Polarity polarity) {
     if (IsBit(convention) && IsBit(polarity)) {
         const bool conventional = convention == Convention::Conventional;
         // At the top of a minute still draw once, so Auto Generate always has words.
@@ -211,7 +261,6 @@ void MainForm::PickRandomEntries(Convention convention, Polarity polarity) {
             IndexField(category) = 1 + draws[static_cast<int>(category)] % words;
         }
     }
-    m_window.WriteToWindow();
 }
 
 }  // namespace quill

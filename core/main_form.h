@@ -2,7 +2,10 @@
 // and the commands that work on them.
 #pragma once
 
+#include <initializer_list>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "chance.h"
 #include "form_window.h"
@@ -72,15 +75,40 @@ public:
     void SetUpAutoLists(Convention convention, Polarity polarity, Figure figure);
     void PickRandomEntries(Convention convention, Polarity polarity);
 
+    // Every sentence the output line has shown since start-up, oldest first; a
+    // sentence shown again right after itself counts once. Kept in memory only.
+    const std::vector<std::string>& Sentences() const { return m_sentences; }
+    // Copy: the sentence on the output line to the clipboard; nothing when the
+    // line is empty. Changes nothing on the form.
+    bool CanCopySentence() const { return !m_state.m_strOutput.empty(); }
+    void CopySentence();
+    // Copy All: every remembered sentence, one per line with Windows line ends.
+    bool CanCopyAllSentences() const { return !m_sentences.empty(); }
+    void CopyAllSentences();
+
     // The text at the position held in the list's index field.
     std::string SelectionText(Category category);
 
     int& IndexField(Category category);
 
 private:
+    // Fills a list with the blank entry and the words of these polarities,
+    // unless it holds exactly those already.
+    void FillList(Category category, std::initializer_list<Polarity> polarities);
+    // SetUpAutoLists and PickRandomEntries without their closing write.
+    void FitListsToModes(Convention convention, Polarity polarity, Figure figure);
+    void DrawEntries(Convention convention, Polarity polarity);
+    // Generate once the record is read: the sentence from the selected words, or
+    // the missing-selection message over a window that shows the record.
+    void ShowFigure(bool windowShowsRecord);
+
     MainFormState& m_state;
     FormWindow& m_window;
     Chance& m_chance;
+    // Which polarities each list holds, one bit each; 0 before its first fill.
+    // Only the form fills its lists, so what it last put there is what they hold.
+    unsigned m_listed[std::size(kCategories)] = {};
+    std::vector<std::string> m_sentences;
 };
 
 }  // namespace quill

@@ -8,6 +8,7 @@
 #define IDR_MAINFRAME 128
 #define IDD_CONFIGURE_AUTO 129
 #define IDR_MENU 130
+#define IDR_SENTENCE_MENU 131
 
 // Main window.
 #define IDC_CONCEPT 1000
@@ -39,9 +40,14 @@
 #define IDC_ABOUT_NOTICE 1015
 #define IDC_VISIT_WEB_SITE 1016
 
-// Commands: the system-menu item and the menu bar's About item.
+// Commands: the system-menu item, the menu bar's About item, the output line's
+// Copy and Copy All (Copy also Ctrl+C and Ctrl+Insert), and Shift+F10 for the
+// output line's menu.
 #define IDM_ABOUTBOX 0x0010
 #define IDM_ABOUT_QUILLMERE 32771
+#define IDM_COPY 32772
+#define IDM_COPY_ALL 32773
+#define IDM_SENTENCE_MENU 32774
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

@@ -8,8 +8,11 @@ namespace quill::win {
 
 void SelectComboIndex(HWND combo, int index) {
     const auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
-    const bool exists = index >= 0 && index < count;
-    SendMessageW(combo, CB_SETCURSEL, exists ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1), 0);
+    const LRESULT selected = index >= 0 && index < count ? index : CB_ERR;
+    // Selecting the entry already selected would only repaint the list.
+    if (SendMessageW(combo, CB_GETCURSEL, 0, 0) != selected) {
+        SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    }
 }
 
 void ComboBox::Fill(const std::vector<std::string>& texts) {

@@ -1,9 +1,27 @@
 #include "data_exchange.h"
 
+#include <vector>
+
 #include "combo_box.h"
 #include "text.h"
 
 namespace quill::win {
+namespace {
+
+// A control already showing the value is left alone: setting it again would
+// only repaint it.
+void SetCheck(HWND button, bool checked) {
+    const LRESULT state = checked ? BST_CHECKED : BST_UNCHECKED;
+    if (SendMessageW(button, BM_GETCHECK, 0, 0) != state) SendMessageW(button, BM_SETCHECK, static_cast<WPARAM>(state), 0);
+}
+
+std::wstring TextOf(HWND item) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(item)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+}  // namespace
 
 void DataExchange::CBIndex(int id, int& index) {
     HWND combo = Item(id);
@@ -15,30 +33,37 @@ void DataExchange::CBIndex(int id, int& index) {
 }
 
 void DataExchange::Radio(int firstId, int& index) {
+    // The radio buttons of the group, up to the next control that starts one.
+    std::vector<HWND> buttons;
     HWND first = Item(firstId);
-    if (m_save) index = -1;
-    int position = 0;
-    for (HWND button = first; button; button = GetWindow(button, GW_HWNDNEXT)) {
-        if (button != first && (GetWindowLongW(button, GWL_STYLE) & WS_GROUP)) break;
-        if (!(SendMessageW(button, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON)) continue;
-        if (m_save) {
-            if (SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED) index = position;
-        } else {
-            SendMessageW(button, BM_SETCHECK, position == index ? BST_CHECKED : BST_UNCHECKED, 0);
+    for (HWND control = first; control; control = GetWindow(control, GW_HWNDNEXT)) {
+        if (control != first && (GetWindowLongW(control, GWL_STYLE) & WS_GROUP)) break;
+        if (SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) buttons.push_back(control);
+    }
+    const int count = static_cast<int>(buttons.size());
+    if (m_save) {
+        index = -1;
+        for (int i = 0; i < count; ++i) {
+            if (SendMessageW(buttons[i], BM_GETCHECK, 0, 0) == BST_CHECKED) index = i;
         }
-        ++position;
+        return;
+    }
+    // The chosen one first: checking an automatic radio button clears the rest
+    // of its group already, which leaves nothing to clear after it.
+    if (index >= 0 && index < count) SetCheck(buttons[index], true);
+    for (int i = 0; i < count; ++i) {
+        if (i != index) SetCheck(buttons[i], false);
     }
 }
 
 void DataExchange::Text(int id, std::string& text) {
     HWND item = Item(id);
     if (m_save) {
-        std::wstring wide(static_cast<std::size_t>(GetWindowTextLengthW(item)) + 1, L'\0');
-        wide.resize(static_cast<std::size_t>(GetWindowTextW(item, wide.data(), static_cast<int>(wide.size()))));
-        text = Narrow(wide);
-    } else {
-        SetWindowTextW(item, Widen(text).c_str());
+        text = Narrow(TextOf(item));
+        return;
     }
+    const std::wstring wide = Widen(text);
+    if (TextOf(item) != wide) SetWindowTextW(item, wide.c_str());
 }
 
 void DataExchange::Check(int id, int& value) {
@@ -46,7 +71,7 @@ void DataExchange::Check(int id, int& value) {
     if (m_save) {
         value = SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
     } else {
-        SendMessageW(box, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+        SetCheck(box, value != 0);
     }
 }
 

@@ -33,6 +33,8 @@ INT_PTR Dialog::DoModal(HWND owner) {
         return -1;
     }
     HWND hwnd = m_hWnd;
+    // The dialog's keyboard shortcuts: the accelerator table with its template's id, if any.
+    HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId));
     const bool disableOwner = owner && IsWindowEnabled(owner);
     if (disableOwner) EnableWindow(owner, FALSE);
     if (m_modal) ShowWindow(hwnd, SW_SHOW);
@@ -42,6 +44,8 @@ INT_PTR Dialog::DoModal(HWND owner) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for whoever runs the outer loop
         if (got == 0 || got == -1) break;
+        const bool forThisDialog = msg.hwnd && GetAncestor(msg.hwnd, GA_ROOT) == hwnd;
+        if (accelerators && forThisDialog && TranslateAcceleratorW(hwnd, accelerators, &msg)) continue;
         if (TranslateDialogMessage(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);

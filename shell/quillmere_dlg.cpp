@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "clipboard.h"
 #include "configure_auto_dlg.h"
 #include "data_exchange.h"
 #include "icon_layout.h"
@@ -25,6 +26,12 @@ const RouteRow CQuillmereDlg::kRoutes[] = {
     OnCommand(BN_CLICKED, IDC_AUTO_GENERATE, &CQuillmereDlg::OnAutoGenerate),
     OnCommand(0, IDM_ABOUT_QUILLMERE, &CQuillmereDlg::ShowAbout),
     OnMessage(WM_DESTROY, &CQuillmereDlg::OnDestroy),
+    // The output line's menu, and its Copy from the keyboard (accelerator code 1).
+    OnMessage(WM_CONTEXTMENU, &CQuillmereDlg::OnContextMenu),
+    OnCommand(0, IDM_COPY, &CQuillmereDlg::OnCopy),
+    OnCommand(1, IDM_COPY, &CQuillmereDlg::OnCopy),
+    OnCommand(0, IDM_COPY_ALL, &CQuillmereDlg::OnCopyAll),
+    OnCommand(1, IDM_SENTENCE_MENU, &CQuillmereDlg::OnSentenceMenuKey),
 };
 
 CQuillmereDlg::CQuillmereDlg(Chance& chance)
@@ -42,6 +49,10 @@ ListControl& CQuillmereDlg::List(Category category) {
 }
 
 void CQuillmereDlg::ShowMessage(const std::string& text) { MessageBox(Widen(text)); }
+
+void CQuillmereDlg::CopyText(const std::string& text) {
+    if (!CopyToClipboard(GetSafeHwnd(), Widen(text))) MessageBeep(MB_ICONWARNING);
+}
 
 void CQuillmereDlg::DoDataExchange(DataExchange& dx) {
     dx.Control(IDC_ACTION, m_ctlAction);
@@ -97,6 +108,32 @@ bool CQuillmereDlg::OnPaint(WPARAM, LPARAM, LRESULT&) {
 bool CQuillmereDlg::OnQueryDragIcon(WPARAM, LPARAM, LRESULT& result) {
     result = reinterpret_cast<LRESULT>(m_hIcon);
     return true;
+}
+
+// A right-click on the output line, or the context-menu key wherever the focus is.
+bool CQuillmereDlg::OnContextMenu(WPARAM, LPARAM lParam, LRESULT&) {
+    const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (at.x == -1 && at.y == -1) {
+        ShowSentenceMenu(nullptr);
+        return true;
+    }
+    RECT line;
+    GetWindowRect(GetDlgItem(IDC_OUTPUT), &line);
+    if (!PtInRect(&line, at)) return false;
+    ShowSentenceMenu(&at);
+    return true;
+}
+
+void CQuillmereDlg::ShowSentenceMenu(const POINT* at) {
+    RECT line;
+    GetWindowRect(GetDlgItem(IDC_OUTPUT), &line);
+    const POINT where = at ? *at : POINT{line.left, line.bottom};  // below the line, which stays readable
+    HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_SENTENCE_MENU));
+    HMENU popup = GetSubMenu(menu, 0);
+    EnableMenuItem(popup, IDM_COPY, MF_BYCOMMAND | (m_form.CanCopySentence() ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(popup, IDM_COPY_ALL, MF_BYCOMMAND | (m_form.CanCopyAllSentences() ? MF_ENABLED : MF_GRAYED));
+    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, where.x, where.y, 0, GetSafeHwnd(), nullptr);
+    DestroyMenu(menu);
 }
 
 void CQuillmereDlg::ShowConfigureAuto() {

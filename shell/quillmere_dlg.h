@@ -22,6 +22,7 @@ public:
     void WriteToWindow() override { UpdateData(false); }
     ListControl& List(Category category) override;
     void ShowMessage(const std::string& text) override;
+    void CopyText(const std::string& text) override;
 
     // The one open settings window, or none.
     CConfigureAutoDlg* m_pConfigDlg = nullptr;
@@ -42,11 +43,17 @@ private:
     void OnSelChangeObject() { m_form.NarrowOnSelection(Category::Object); }
     void OnConventional() { m_form.ConventionalSwitch(); }
     void OnAutoGenerate() { m_form.AutoGenerate(); }
+    void OnCopy() { m_form.CopySentence(); }
+    void OnCopyAll() { m_form.CopyAllSentences(); }
     void ShowConfigureAuto();
     void ShowAbout();
     bool OnSysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool OnPaint(WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool OnQueryDragIcon(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnContextMenu(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void OnSentenceMenuKey() { ShowSentenceMenu(nullptr); }
+    // Copy and Copy All, at a point of the screen or, from the keyboard, below the line.
+    void ShowSentenceMenu(const POINT* at);
     bool OnDestroy(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     static const RouteRow kRoutes[];

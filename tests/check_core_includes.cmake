@@ -3,7 +3,7 @@ cmake_minimum_required(VERSION 3.25)
 # core's own headers: every rule there must build and run without Windows.
 set(standard_headers
     algorithm array cctype cstddef cstdint cstdlib cstring ctime functional initializer_list iterator limits
-    memory optional string string_view utility vector)
+    memory numeric optional string string_view utility vector)
 
 file(GLOB sources "${CORE_DIR}/*.h" "${CORE_DIR}/*.cpp")
 if(NOT sources)

@@ -4,6 +4,7 @@
 # Usage: e2e_keyboard.sh EXE WINE_RUN PREFIX ARTIFACT_DIR
 set -u
 exe=$1 wine_run=$2 prefix=$3 artifacts=$4
+probe_exe="$(dirname "$exe")/probe.exe"
 mkdir -p "$artifacts"
 passed=0 failed=0
 
@@ -117,6 +118,53 @@ if start; then
     verdict "screenshots in $artifacts" $?
 else
     verdict "screenshots" 1
+fi
+
+# Taking the sentences away: five Auto Generates and Copy All from the output
+# line's menu, then one more and Ctrl+C while a list is dropped down.
+probe() { "$wine_run" "$prefix" "$probe_exe" "$@" 2>/dev/null | tr -d '\r'; }
+if start; then
+    expected="" last=""
+    for _ in 1 2 3 4 5; do
+        xdotool key alt+a
+        sleep 0.5
+        sentence=$(probe output)
+        # A sentence shown again right after itself is remembered once.
+        [ "$sentence" = "$last" ] || expected="${expected:+$expected\\r\\n}$sentence"
+        last=$sentence
+    done
+    xdotool key shift+F10
+    sleep 0.5
+    [ "$(probe menu)" = open ]
+    verdict "Shift+F10 opens the output line's menu" $?
+    xdotool key a
+    sleep 0.5
+    copied=$(probe clipboard)
+    [ -n "$expected" ] && [ "$copied" = "$expected" ]
+    verdict "Copy All puts the five sentences on the clipboard, in order" $?
+    [ "$copied" = "$expected" ] || echo "  expected '$expected', copied '$copied'"
+
+    xdotool key alt+a
+    sleep 0.5
+    sentence=$(probe output)
+    xdotool mousemove --window "$wid" 100 62 click 1  # drops the concept list down
+    sleep 0.5
+    import -window root "$artifacts/copy-from-dropped-list.png"
+    xdotool key ctrl+c
+    sleep 0.3
+    copied=$(probe clipboard)
+    [ -n "$sentence" ] && [ "$copied" = "$sentence" ] && [ "$sentence" != "$last" ]
+    verdict "Ctrl+C with a list dropped down copies that sentence alone" $?
+    [ "$copied" = "$sentence" ] || echo "  expected '$sentence', copied '$copied'"
+    xdotool key Escape  # closes the list only
+    sleep 0.5
+    kill -0 "$pid" 2>/dev/null
+    verdict "Esc in the dropped-down list after copying leaves the program running" $?
+    xdotool key Return
+    ended
+    verdict "Enter on the list then ends the program with status 0" $?
+else
+    verdict "copying" 1
 fi
 
 echo "$passed passed, $failed failed"

@@ -179,6 +179,53 @@ TEST_F(Scenario, ConventionalSwitchResetsListsAndKeepsSwitchAndFigure) {
     ExpectLists(std::nullopt, std::nullopt, std::nullopt);
 }
 
+// Everything a user sees and the form holds.
+std::vector<std::string> Everything(FormHarness& h) {
+    const MainFormState& s = h.State();
+    std::vector<std::string> all{h.Output(), s.m_strOutput};
+    for (int value : {h.FigureShown(), int{h.ConventionalShown()}, s.m_nConcept, s.m_nAction, s.m_nObject,
+                      s.m_nFigure, s.m_bConventional, s.m_bNarrowed}) {
+        all.push_back(std::to_string(value));
+    }
+    for (Category category : kCategories) {
+        const std::vector<std::string> entries = h.Entries(category);
+        all.insert(all.end(), entries.begin(), entries.end());
+        all.push_back(std::to_string(h.Selection(category)));
+    }
+    return all;
+}
+
+TEST_F(Scenario, CopyTakesTheSentenceAndCopyAllEverySentenceOfTheRun) {
+    h->PutOnClipboard("from another program");
+    h->ClickCopy();
+    h->ClickCopyAll();
+    EXPECT_EQ(h->Clipboard(), "from another program") << "nothing to copy yet";
+
+    h->PickText(kConcept, "Evil");
+    h->PickText(kAction, "Wounds");
+    h->PickText(kObject, "War");
+    h->ClickGenerate();
+    h->ClickGenerate();  // the same sentence right after itself is remembered once
+    h->Pick(kAction, 0);
+    h->ClickGenerate();
+    EXPECT_EQ(h->TakeMessages().size(), 1u) << "only the missing-selection message";
+    h->ChooseFigure(1);  // on screen, not yet read: copying must not read the window
+    const std::vector<std::string> before = Everything(*h);
+    h->ClickCopy();
+    EXPECT_EQ(h->Clipboard(), "Wounding evil is a war.");
+    EXPECT_EQ(Everything(*h), before);
+
+    h->Chance().SetSeconds(9);
+    h->ClickAutoGenerate();
+    const std::string drawn = h->Output();
+    h->ClickReset();
+    h->ClickConventional();  // neither shows a new sentence
+    h->ClickCopyAll();
+    EXPECT_EQ(h->Clipboard(), "Wounding evil is a war.\r\n" + drawn);
+    h->ClickCopy();
+    EXPECT_EQ(h->Clipboard(), drawn);
+}
+
 // Narrowing on a pick.
 
 TEST_F(Scenario, ConventionalPickNarrowsEveryListToItsPolarity) {

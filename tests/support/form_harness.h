@@ -23,6 +23,12 @@ public:
     virtual void ClickConventional() = 0;  // toggles the box, then its command runs
     virtual void ClickAutoGenerate() = 0;
     virtual void ChooseFigure(int figure) = 0;  // a radio click: no command of its own
+    virtual void ClickCopy() = 0;                // the output line's menu: Copy
+    virtual void ClickCopyAll() = 0;             // and Copy All
+
+    // The clipboard's text, and another program putting some there.
+    virtual std::string Clipboard() = 0;
+    virtual void PutOnClipboard(const std::string& text) = 0;
 
     virtual std::vector<std::string> Entries(Category category) = 0;
     virtual int Selection(Category category) = 0;

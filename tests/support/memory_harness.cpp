@@ -20,6 +20,10 @@ public:
     }
     void ClickAutoGenerate() override { m_form.AutoGenerate(); }
     void ChooseFigure(int figure) override { m_window.checkedRadio = figure; }
+    void ClickCopy() override { m_form.CopySentence(); }
+    void ClickCopyAll() override { m_form.CopyAllSentences(); }
+    std::string Clipboard() override { return m_window.copied.empty() ? std::string() : m_window.copied.back(); }
+    void PutOnClipboard(const std::string& text) override { m_window.copied.push_back(text); }
 
     std::vector<std::string> Entries(Category category) override {
         return m_window.ListOf(category).Entries();

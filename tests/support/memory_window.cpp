@@ -13,6 +13,7 @@ bool MemoryList::SortsBefore(const std::string& a, const std::string& b) {
 }
 
 void MemoryList::Fill(const std::vector<std::string>& texts) {
+    ++fills;
     m_entries.clear();
     m_selected = -1;
     // Each text goes after the equal ones already there, as the sorted list inserts it.

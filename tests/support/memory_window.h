@@ -12,6 +12,7 @@ namespace quill::test {
 class MemoryList final : public ListControl {
 public:
     void Fill(const std::vector<std::string>& texts) override;
+    int fills = 0;
     void SelectPosition(int position) override;
     std::string TextAt(int position) const override;
 
@@ -35,6 +36,7 @@ public:
     void WriteToWindow() override;
     ListControl& List(Category category) override { return ListOf(category); }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void CopyText(const std::string& text) override { copied.push_back(text); }
 
     MemoryList& ListOf(Category category);
     const MemoryList& ListOf(Category category) const;
@@ -46,6 +48,7 @@ public:
     bool conventionalChecked = false;
 
     std::vector<std::string> messages;
+    std::vector<std::string> copied;  // what went to the clipboard, oldest first
     int writes = 0;
 
 private:

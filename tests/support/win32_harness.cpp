@@ -1,5 +1,7 @@
 #include "win32_harness.h"
 
+#include "clipboard.h"
+
 #include <gtest/gtest.h>
 
 namespace quill::test {
@@ -70,6 +72,23 @@ std::vector<std::string> Win32Harness::TakeMessages() {
     std::vector<std::string> taken;
     taken.swap(m_dialog.messages);
     return taken;
+}
+
+std::string Win32Harness::Clipboard() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return "(the clipboard cannot be opened)";
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return win::Narrow(text);
+}
+
+void Win32Harness::PutOnClipboard(const std::string& text) {
+    ASSERT_TRUE(win::CopyToClipboard(nullptr, win::Widen(text)));
 }
 
 std::unique_ptr<FormHarness> MakeHarness() { return std::make_unique<Win32Harness>(); }

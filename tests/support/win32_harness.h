@@ -54,6 +54,10 @@ public:
     void ClickConventional() override { Click(IDC_CONVENTIONAL); }
     void ClickAutoGenerate() override { Click(IDC_AUTO_GENERATE); }
     void ChooseFigure(int figure) override { Click(figure == 0 ? IDC_METAPHOR : IDC_SIMILE); }
+    void ClickCopy() override { Command(IDM_COPY); }
+    void ClickCopyAll() override { Command(IDM_COPY_ALL); }
+    std::string Clipboard() override;
+    void PutOnClipboard(const std::string& text) override;
 
     std::vector<std::string> Entries(Category category) override;
     int Selection(Category category) override;
@@ -70,6 +74,8 @@ public:
     HWND Item(int id) const { return GetDlgItem(Window(), id); }
     // A real button click: BM_CLICK presses and releases it.
     void Click(int id);
+    // A menu command, as a menu item sends it.
+    void Command(int id) { SendMessageW(Window(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
     static int ListId(Category category);
 
