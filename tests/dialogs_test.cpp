@@ -264,5 +264,55 @@ TEST(About, TheProgramsShellCallLoadsShell32AndForwards) {
     CoUninitialize();
 }
 
+// The texts of a window's controls that do not fit them in the font they are
+// drawn with: a push button's on one line, a check box's or radio button's
+// beside its box, a static text's within its lines. (The bare minimum, where a
+// character would be cut; the eye decides the rest on the screenshots.)
+std::vector<std::wstring> TextsCutOff(HWND window) {
+    std::vector<std::wstring> cut;
+    for (HWND control = GetWindow(window, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+        const std::wstring kind = ClassOf(control), text = TextOf(control);
+        const LONG style = GetWindowLongW(control, GWL_STYLE);
+        if (text.empty() || (kind != L"Static" && kind != L"Button")) continue;
+        RECT client;
+        GetClientRect(control, &client);
+        HDC dc = GetDC(control);
+        HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+        RECT need{0, 0, client.right, 0};
+        UINT format = DT_CALCRECT | DT_WORDBREAK | (style & SS_NOPREFIX ? DT_NOPREFIX : 0);
+        if (kind == L"Button") {
+            const LONG type = style & BS_TYPEMASK;
+            const bool box = type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON;
+            if (box) need.right -= MulDiv(16, GetDeviceCaps(dc, LOGPIXELSX), 96);  // the box and the gap after it
+            format = DT_CALCRECT | DT_SINGLELINE;
+        }
+        const LONG room = need.right;
+        DrawTextW(dc, text.c_str(), -1, &need, format);
+        SelectObject(dc, font);
+        ReleaseDC(control, dc);
+        if (need.right > room || need.bottom > client.bottom) cut.push_back(text + L" " + std::to_wstring(need.right) + L"/" + std::to_wstring(room) + L" " + std::to_wstring(need.bottom) + L"/" + std::to_wstring(client.bottom));
+    }
+    return cut;
+}
+
+TEST(Layout, EveryTextFitsItsControl) {
+    Win32Harness h;
+    h.Chance().SetSeconds(30);
+    h.ClickAutoGenerate();
+    EXPECT_EQ(TextsCutOff(h.Window()), std::vector<std::wstring>{});
+    h.Click(IDC_CONFIGURE_AUTO);
+    ASSERT_NE(h.Dialog().m_pConfigDlg, nullptr);
+    EXPECT_EQ(TextsCutOff(h.Dialog().m_pConfigDlg->GetSafeHwnd()), std::vector<std::wstring>{});
+    const bool ran = RunWhileModal(
+        [&h] { SendMessageW(h.Window(), WM_COMMAND, MAKEWPARAM(IDM_ABOUT_QUILLMERE, 0), 0); },
+        [] {
+            HWND about = FindThreadWindow(L"About Quillmere");
+            ASSERT_NE(about, nullptr);
+            EXPECT_EQ(TextsCutOff(about), std::vector<std::wstring>{});
+            PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        });
+    EXPECT_TRUE(ran);
+}
+
 }  // namespace
 }  // namespace quill::test
