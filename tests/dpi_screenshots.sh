@@ -6,17 +6,7 @@
 set -u
 bin=$1 wine_run=$2 build=$3 artifacts=$4
 mkdir -p "$artifacts"
-passed=0 failed=0
-
-verdict() {
-    if [ "$2" -eq 0 ]; then
-        passed=$((passed + 1))
-        echo "ok: $1"
-    else
-        failed=$((failed + 1))
-        echo "FAILED: $1"
-    fi
-}
+. "$(dirname "$0")/verdicts.sh"
 
 # Clicks at a fraction of a window's size, so that it lands on the same control at every DPI.
 click_at() {
@@ -79,5 +69,4 @@ for dpi in 96 144 192; do
     WINEPREFIX="$prefix" timeout 30 wineserver -w || WINEPREFIX="$prefix" wineserver -k 2>/dev/null
 done
 
-echo "$passed passed, $failed failed; screenshots in $artifacts"
-[ "$failed" -eq 0 ]
+verdicts "screenshots in $artifacts"

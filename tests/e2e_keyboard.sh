@@ -6,7 +6,7 @@ set -u
 exe=$1 wine_run=$2 prefix=$3 artifacts=$4
 probe_exe="$(dirname "$exe")/probe.exe"
 mkdir -p "$artifacts"
-passed=0 failed=0
+. "$(dirname "$0")/verdicts.sh"
 
 start() {
     "$wine_run" "$prefix" "$exe" &
@@ -35,16 +35,6 @@ ended() {
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
     return 124
-}
-
-verdict() {
-    if [ "$2" -eq 0 ]; then
-        passed=$((passed + 1))
-        echo "ok: $1"
-    else
-        failed=$((failed + 1))
-        echo "FAILED: $1"
-    fi
 }
 
 ends_with() {
@@ -167,5 +157,4 @@ else
     verdict "copying" 1
 fi
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+verdicts

@@ -6,10 +6,7 @@
 set -u
 build=$1 wine_run=$2
 prefix="$build/install-test-prefix"
-passed=0 failed=0
-verdict() {
-    if [ "$2" -eq 0 ]; then passed=$((passed + 1)); echo "ok: $1"; else failed=$((failed + 1)); echo "FAILED: $1"; fi
-}
+. "$(dirname "$0")/verdicts.sh"
 wine_in() { "$wine_run" "$prefix" "$@"; }
 registry_has() { wine_in reg query "$1" >/dev/null 2>&1; }
 
@@ -68,5 +65,4 @@ left=$(comm -13 "$build/install-test-before.txt" "$build/install-test-after.txt"
 verdict "no file of Quillmere is left on drive C:" $?
 
 WINEPREFIX="$prefix" timeout 60 wineserver -w || WINEPREFIX="$prefix" wineserver -k
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+verdicts
