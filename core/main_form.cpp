@@ -188,10 +188,9 @@ void MainForm::NarrowOnSelection(Category changed) {
     m_window.WriteToWindow();
 }
 
-// The steps of SetUpAutoLists, PickRandomEntries and ComposeFigure without the
-// window traffic between them, which nobody could see: Auto Generate sets every
-// bound field it would read (the record always holds the output line), and one
-// write at the end shows the lists, the picks and the sentence together.
+// Without window traffic that nobody could see: Auto Generate sets every bound
+// field it would read (the record always holds the output line), and one write
+// at the end shows the lists, the picks and the sentence together.
 void MainForm::AutoGenerate() {
     int convention = m_state.m_nAutoConvention;
     int polarity = m_state.m_nAutoPolarity;
@@ -201,8 +200,8 @@ void MainForm::AutoGenerate() {
     if (m_state.m_bRandomizeFigure == 1) figure = DrawModeBit(figure);
     const auto settledConvention = static_cast<Convention>(convention);
     const auto settledPolarity = static_cast<Polarity>(polarity);
-    FitListsToModes(settledConvention, settledPolarity, static_cast<Figure>(figure));
-    DrawEntries(settledConvention, settledPolarity);
+    SetUpAutoLists(settledConvention, settledPolarity, static_cast<Figure>(figure));
+    PickRandomEntries(settledConvention, settledPolarity);
     ShowFigure(false);
 }
 
@@ -215,11 +214,6 @@ int MainForm::DrawModeBit(int value) {
 }
 
 void MainForm::SetUpAutoLists(Convention convention, Polarity polarity, Figure figure) {
-    FitListsToModes(convention, polarity, figure);
-    m_window.WriteToWindow();
-}
-
-void MainForm::FitListsToModes(Convention convention, Polarity polarity, Figure figure) {
     m_state.m_bConventional = convention == Convention::Conventional ? 1 : 0;
     m_state.m_nFigure = static_cast<int>(figure == Figure::Metaphor ? Figure::Metaphor : Figure::Simile);
     if (!IsBit(polarity)) {
@@ -239,11 +233,6 @@ void MainForm::FitListsToModes(Convention convention, Polarity polarity, Figure 
 }
 
 void MainForm::PickRandomEntries(Convention convention, Polarity polarity) {
-    DrawEntries(convention, polarity);
-    m_window.WriteToWindow();
-}
-
-void MainForm::DrawEntries(Convention convention, Polarity polarity) {
     if (IsBit(convention) && IsBit(polarity)) {
         const bool conventional = convention == Convention::Conventional;
         // At the top of a minute still draw once, so Auto Generate always has words.

@@ -43,9 +43,6 @@ class MainForm {
 public:
     MainForm(MainFormState& state, FormWindow& window, Chance& chance);
 
-    MainFormState& State() { return m_state; }
-    const MainFormState& State() const { return m_state; }
-
     // Defaults of a freshly opened window: Conventional, Metaphor, full lists,
     // every Auto Generate mode drawn at random.
     void StartUp();
@@ -71,13 +68,11 @@ public:
     void AutoGenerate();
     // The clock's seconds field counts the draws; only the last one decides.
     int DrawModeBit(int value);
-    // Only the values 0 and 1 of each mode restrict the lists and pick words.
+    // Auto Generate's steps, which leave the window to its closing write. Only
+    // the values 0 and 1 of each mode restrict the lists and pick words.
     void SetUpAutoLists(Convention convention, Polarity polarity, Figure figure);
     void PickRandomEntries(Convention convention, Polarity polarity);
 
-    // Every sentence the output line has shown since start-up, oldest first; a
-    // sentence shown again right after itself counts once. Kept in memory only.
-    const std::vector<std::string>& Sentences() const { return m_sentences; }
     // Copy: the sentence on the output line to the clipboard; nothing when the
     // line is empty. Changes nothing on the form.
     bool CanCopySentence() const { return !m_state.m_strOutput.empty(); }
@@ -95,9 +90,6 @@ private:
     // Fills a list with the blank entry and the words of these polarities,
     // unless it holds exactly those already.
     void FillList(Category category, std::initializer_list<Polarity> polarities);
-    // SetUpAutoLists and PickRandomEntries without their closing write.
-    void FitListsToModes(Convention convention, Polarity polarity, Figure figure);
-    void DrawEntries(Convention convention, Polarity polarity);
     // Generate once the record is read: the sentence from the selected words, or
     // the missing-selection message over a window that shows the record.
     void ShowFigure(bool windowShowsRecord);
@@ -108,6 +100,8 @@ private:
     // Which polarities each list holds, one bit each; 0 before its first fill.
     // Only the form fills its lists, so what it last put there is what they hold.
     unsigned m_listed[std::size(kCategories)] = {};
+    // Every sentence the output line has shown since start-up, oldest first; a
+    // sentence shown again right after itself counts once. Kept in memory only.
     std::vector<std::string> m_sentences;
 };
 

@@ -48,8 +48,7 @@ void Restrict(FormWindow& window, Polarity concept, Polarity action, Polarity ob
 
 // For each list, try positions 0 to 98, writing the whole window at each one,
 // until the remembered text is found.
-void ReferenceNarrow(MainForm& form, FormWindow& window, Category changed) {
-    MainFormState& s = form.State();
+void ReferenceNarrow(MainForm& form, MainFormState& s, FormWindow& window, Category changed) {
     window.ReadFromWindow();
     const std::string remembered[] = {form.SelectionText(Category::Concept),
                                       form.SelectionText(Category::Action),
@@ -83,8 +82,7 @@ void ReferenceNarrow(MainForm& form, FormWindow& window, Category changed) {
 }
 
 // Auto Generate with every list reset in full before it is restricted.
-void ReferenceAutoGenerate(MainForm& form, FormWindow& window) {
-    MainFormState& s = form.State();
+void ReferenceAutoGenerate(MainForm& form, MainFormState& s, FormWindow& window) {
     window.ReadFromWindow();
     int convention = s.m_nAutoConvention, polarity = s.m_nAutoPolarity, figure = s.m_nAutoFigure;
     if (s.m_bRandomizeConvention == 1) convention = form.DrawModeBit(convention);
@@ -99,6 +97,7 @@ void ReferenceAutoGenerate(MainForm& form, FormWindow& window) {
     }
     window.WriteToWindow();
     form.PickRandomEntries(static_cast<Convention>(convention), static_cast<Polarity>(polarity));
+    window.WriteToWindow();
     form.ComposeFigure();
 }
 
@@ -147,7 +146,7 @@ TEST(Equivalence, EveryStepEndsExactlyAsTheStraightforwardAlgorithms) {
             const int position = roll(8) == 0 ? 0 : roll(size + 1) - (roll(20) == 0 ? 1 : 0);
             for (Side* side : {&direct, &reference}) side->window.ListOf(category).SelectPosition(position);
             direct.form.NarrowOnSelection(category);
-            ReferenceNarrow(reference.form, reference.window, category);
+            ReferenceNarrow(reference.form, reference.state, reference.window, category);
             ++picks;
         } else if (action == 7) {
             direct.form.ResetLists();
@@ -176,7 +175,7 @@ TEST(Equivalence, EveryStepEndsExactlyAsTheStraightforwardAlgorithms) {
                 side->chance.SetSeconds(seconds);
             }
             direct.form.AutoGenerate();
-            ReferenceAutoGenerate(reference.form, reference.window);
+            ReferenceAutoGenerate(reference.form, reference.state, reference.window);
             ++autoGenerates;
         }
         ASSERT_NO_FATAL_FAILURE(ExpectSame(direct, reference)) << "step " << step;
