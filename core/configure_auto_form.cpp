@@ -49,13 +49,12 @@ void ConfigureAutoForm::OnRadio(AutoMode mode) {
 
 void ConfigureAutoForm::RandomizeEverything() {
     // Without reading the window first: the radio pairs keep what they show.
-    m_state.m_bRandomizeConvention = m_state.m_bRandomizePolarity = m_state.m_bRandomizeFigure = 1;
+    // Convention, figure, polarity: the pairs in the order of their ids.
     for (AutoMode mode : {AutoMode::Convention, AutoMode::Figure, AutoMode::Polarity}) {
+        const ModeFields fields = FieldsOf(mode);
+        m_state.*fields.randomize = m_mainForm.*fields.formRandomize = 1;
         m_window.EnablePair(mode, false);
     }
-    m_mainForm.m_bRandomizeConvention = m_state.m_bRandomizeConvention;
-    m_mainForm.m_bRandomizePolarity = m_state.m_bRandomizePolarity;
-    m_mainForm.m_bRandomizeFigure = m_state.m_bRandomizeFigure;
     m_window.WriteToWindow();
 }
 

@@ -85,10 +85,14 @@ void MainForm::StartUp() {
 
 void MainForm::ResetLists() {
     for (Category category : kCategories) FillList(category, {Polarity::Negative, Polarity::Positive});
+    SelectBlanks();
+    m_window.WriteToWindow();
+}
+
+void MainForm::SelectBlanks() {
     m_state.m_nConcept = 0;
     m_state.m_nAction = 0;
     m_state.m_nObject = 0;
-    m_window.WriteToWindow();
     m_state.m_bNarrowed = 0;
 }
 
@@ -226,10 +230,7 @@ void MainForm::SetUpAutoLists(Convention convention, Polarity polarity, Figure f
     for (Category category : kCategories) {
         RestrictList(category, TargetPolarity(category, Category::Concept, polarity, conventional));
     }
-    m_state.m_nConcept = 0;
-    m_state.m_nAction = 0;
-    m_state.m_nObject = 0;
-    m_state.m_bNarrowed = 0;
+    SelectBlanks();
 }
 
 void MainForm::PickRandomEntries(Convention convention, Polarity polarity) {

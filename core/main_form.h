@@ -90,6 +90,8 @@ private:
     // Fills a list with the blank entry and the words of these polarities,
     // unless it holds exactly those already.
     void FillList(Category category, std::initializer_list<Polarity> polarities);
+    // The blank entry of every list chosen, in the record; lists so reset are not narrowed.
+    void SelectBlanks();
     // Generate once the record is read: the sentence from the selected words, or
     // the missing-selection message over a window that shows the record.
     void ShowFigure(bool windowShowsRecord);

@@ -1,8 +1,10 @@
 // The form skips work a user cannot see: it finds each list's remembered entry
 // directly instead of trying every position, and it fills a list only when its
 // entries change. This holds it to the straightforward algorithms it replaces:
-// the same lists, selections, fields, screen and draws after every step.
+// the same lists, selections, fields, screen and draws after every step of long
+// random sessions, in which what must always hold on screen is checked as well.
 #include <initializer_list>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -130,13 +132,57 @@ void ExpectSame(const Side& a, const Side& b) {
     ASSERT_EQ(a.chance.clockCalls, b.chance.clockCalls);
 }
 
+// The single polarity of a list's words, or nothing for the full vocabulary.
+std::optional<Polarity> ListPolarity(const MemoryList& list, Category category) {
+    const std::vector<std::string>& entries = list.Entries();
+    EXPECT_FALSE(entries.empty());
+    if (entries.empty()) return std::nullopt;
+    EXPECT_EQ(entries.front(), "") << "the blank entry leads every list";
+    const std::size_t negatives = Words(category, Polarity::Negative).count;
+    const std::size_t positives = Words(category, Polarity::Positive).count;
+    int seen[2] = {0, 0};
+    for (std::size_t i = 1; i < entries.size(); ++i) ++seen[static_cast<int>(ClassifyPolarity(entries[i]))];
+    if (entries.size() == 1 + negatives + positives) {
+        EXPECT_EQ(seen[0], static_cast<int>(negatives));
+        return std::nullopt;
+    }
+    const Polarity only = seen[1] == 0 ? Polarity::Negative : Polarity::Positive;
+    EXPECT_EQ(seen[1 - static_cast<int>(only)], 0) << "a list mixes polarities";
+    EXPECT_EQ(entries.size(), 1 + Words(category, only).count);
+    return only;
+}
+
+// What must hold on screen after every step: each list full or of one polarity,
+// all three alike, the action list opposite exactly when unconventional, a
+// selection inside its list, and a finished sentence or none.
+void ExpectConsistent(const Side& side) {
+    std::optional<Polarity> polarity[3];
+    for (Category category : kCategories) {
+        const MemoryList& list = side.window.ListOf(category);
+        polarity[static_cast<int>(category)] = ListPolarity(list, category);
+        EXPECT_GE(list.Selected(), -1);
+        EXPECT_LT(list.Selected(), static_cast<int>(list.Entries().size()));
+    }
+    const bool full = !polarity[0];
+    ASSERT_EQ(full, !polarity[1]);
+    ASSERT_EQ(full, !polarity[2]);
+    if (full) {
+        EXPECT_EQ(side.state.m_bNarrowed, 0);
+    } else {
+        EXPECT_EQ(*polarity[0], *polarity[2]);
+        EXPECT_EQ(*polarity[1] == *polarity[0], side.window.conventionalChecked);
+    }
+    const std::string& output = side.window.outputLine;
+    ASSERT_TRUE(output.empty() || output.back() == '.') << output;
+}
+
 TEST(Equivalence, EveryStepEndsExactlyAsTheStraightforwardAlgorithms) {
     Side direct, reference;
     direct.form.StartUp();
     reference.form.StartUp();
     std::mt19937 random(20261208);
     auto roll = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
-    int picks = 0, autoGenerates = 0;
+    int picks = 0, autoGenerates = 0, sentences = 0;
     for (int step = 0; step < 6000; ++step) {
         const int action = roll(12);
         if (action < 7) {
@@ -179,9 +225,16 @@ TEST(Equivalence, EveryStepEndsExactlyAsTheStraightforwardAlgorithms) {
             ++autoGenerates;
         }
         ASSERT_NO_FATAL_FAILURE(ExpectSame(direct, reference)) << "step " << step;
+        ASSERT_NO_FATAL_FAILURE(ExpectConsistent(direct)) << "step " << step;
+        if (!direct.window.outputLine.empty()) ++sentences;
     }
     EXPECT_GT(picks, 3000);
     EXPECT_GT(autoGenerates, 1000);
+    EXPECT_GT(sentences, 1000);
+    // The only message a session can raise is the missing selection's.
+    for (const std::string& message : direct.window.messages) {
+        EXPECT_EQ(message.rfind("All combo box controls must have a selection before a ", 0), 0u) << message;
+    }
 }
 
 // The work skipped: a list is filled only when its entries change.

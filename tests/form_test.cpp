@@ -60,19 +60,6 @@ TEST_F(Form, WritingAnIndexPastTheListReadsBackAsNone) {
     EXPECT_EQ(form.SelectionText(Category::Concept), "");
 }
 
-TEST_F(Form, RestrictListKeepsTheBlankAndOnePolarity) {
-    form.StartUp();
-    form.RestrictList(Category::Concept, Polarity::Positive);
-    const std::vector<std::string>& entries = window.concept.Entries();
-    ASSERT_EQ(entries.size(), 34u);
-    EXPECT_EQ(entries.front(), "");
-    for (std::size_t i = 1; i < entries.size(); ++i) {
-        EXPECT_EQ(ClassifyPolarity(entries[i]), Polarity::Positive) << entries[i];
-    }
-    form.RestrictList(Category::Action, Polarity::Negative);
-    EXPECT_EQ(window.action.Entries().size(), 31u);
-}
-
 TEST_F(Form, StartUpOverwritesTheConstructionValues) {
     EXPECT_EQ(state.m_nConcept, -1);
     EXPECT_EQ(state.m_nFigure, -1);
