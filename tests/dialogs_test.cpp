@@ -211,7 +211,9 @@ TEST(About, OpensTheSameWindowFromTheMenuAndTheSystemMenu) {
     ASSERT_EQ(seen[0].size(), 6u);
     EXPECT_EQ(seen[0][1], L"Quillmere Version 1.0");
     EXPECT_EQ(seen[0][3], L"OK");
-    EXPECT_NE(seen[0][4].find(L"Quillmere"), std::wstring::npos) << "the notice is set at start";
+    // The notice states the licence of LICENSE.txt: its name and its copyright line.
+    EXPECT_NE(seen[0][4].find(QUILL_LICENSE_NAME), std::wstring::npos) << "the notice is set at start";
+    EXPECT_NE(seen[0][4].find(QUILL_LICENSE_COPYRIGHT), std::wstring::npos);
     EXPECT_EQ(seen[0][5], L"Visit the Web Site");
 }
 

@@ -4,14 +4,19 @@
 # it, then a silent uninstall that must leave nothing of Quillmere behind.
 # Usage: install_test.sh BUILD_DIR WINE_RUN
 set -u
-build=$1 wine_run=$2
+build=$(cd "$1" && pwd) wine_run=$2
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
 prefix="$build/install-test-prefix"
 . "$(dirname "$0")/verdicts.sh"
+. "$(dirname "$0")/program_window.sh"
+# Wine would copy the shortcut into this machine's own desktop menus.
+export WINEDLLOVERRIDES=winemenubuilder.exe=d
 wine_in() { "$wine_run" "$prefix" "$@"; }
 registry_has() { wine_in reg query "$1" >/dev/null 2>&1; }
 
-(cd "$build" && cpack -G NSIS >/dev/null) || { echo "FAILED: cpack"; exit 1; }
-installer=$(ls "$build"/Quillmere-*-win64.exe | head -1)
+"$source_dir/tools/package" "$build" "$build/install-test-packages" >"$build/install-test-package.txt" 2>&1 ||
+    { cat "$build/install-test-package.txt"; echo "FAILED: tools/package"; exit 1; }
+installer=$(ls "$build"/install-test-packages/Quillmere-*-win64.exe)
 version=$(basename "$installer" | sed 's/^Quillmere-\(.*\)-win64\.exe$/\1/')
 
 WINEPREFIX="$prefix" wineserver -k 2>/dev/null
@@ -22,9 +27,9 @@ find "$prefix/drive_c" | sort >"$build/install-test-before.txt"
 
 wine_in "$installer" /S
 dir="$prefix/drive_c/Program Files/Quillmere"
-[ -f "$dir/Quillmere.exe" ] && [ -f "$dir/README.txt" ]
-verdict "installs Quillmere.exe and README.txt into Program Files" $?
-shortcut=$(find "$prefix/drive_c" -path '*Start Menu/Programs/Quillmere/Quillmere.lnk' | head -1)
+[ -f "$dir/Quillmere.exe" ] && [ -f "$dir/README.txt" ] && [ -f "$dir/LICENSE.txt" ]
+verdict "installs Quillmere.exe, README.txt and LICENSE.txt into Program Files" $?
+shortcut=$(find "$prefix/drive_c" -path '*Start Menu/Programs/Quillmere.lnk' | head -1)
 [ -n "$shortcut" ]
 verdict "puts a Start-menu shortcut" $?
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillmere'
@@ -33,20 +38,8 @@ verdict "registers in Apps & features with version $version" $?
 wine_in reg query "$key" /v UninstallString 2>/dev/null | grep -qi 'Uninstall.exe'
 verdict "registers its uninstaller" $?
 
-# The installed program starts and shows its window.
-wine_in 'C:\Program Files\Quillmere\Quillmere.exe' &
-pid=$!
-wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Quillmere$' 2>/dev/null | head -1)
-[ -n "$wid" ]
-verdict "the installed program opens its window" $?
-if [ -n "$wid" ]; then
-    xdotool mousemove --window "$wid" 60 270 click 1
-    xdotool key Escape
-fi
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && kill "$pid"
-wait "$pid"
-verdict "the installed program closes cleanly" $?
+program_opens_and_closes "$wine_run" "$prefix" 'C:\Program Files\Quillmere\Quillmere.exe'
+verdict "the installed program opens its window and closes cleanly" $?
 
 # The uninstaller copies itself away and returns at once; wait for its work.
 wine_in 'C:\Program Files\Quillmere\Uninstall.exe' /S

@@ -1,7 +1,12 @@
 // Builds the application icon from its text source: one grid of '#' (red) and
 // '.' (black) per image, written as a 16-colour .ico with no transparent pixels.
 // Usage: make_icon SOURCE.txt OUTPUT.ico
+//        make_icon SOURCE.txt OUTPUT.bmp WIDTH HEIGHT SCALE
+// The second form draws the largest image, SCALE times enlarged, centred on a
+// black WIDTH x HEIGHT picture (the installer's pages show two such pictures).
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -65,6 +70,36 @@ std::string Encode(const Image& image) {
     return dib;
 }
 
+// A 24-bit bottom-up BMP file.
+std::string Picture(const Image& image, int width, int height, int scale) {
+    const int stride = ((width * 3 + 3) / 4) * 4;
+    const int left = (width - image.size * scale) / 2;
+    const int top = (height - image.size * scale) / 2;
+    std::string bmp = "BM";
+    Put32(bmp, static_cast<unsigned>(14 + 40 + stride * height));
+    Put32(bmp, 0);
+    Put32(bmp, 14 + 40);
+    Put32(bmp, 40);
+    Put32(bmp, static_cast<unsigned>(width));
+    Put32(bmp, static_cast<unsigned>(height));
+    Put16(bmp, 1);
+    Put16(bmp, 24);
+    Put32(bmp, 0);
+    Put32(bmp, static_cast<unsigned>(stride * height));
+    for (int i = 0; i < 4; ++i) Put32(bmp, 0);
+    for (int y = height - 1; y >= 0; --y) {
+        std::string row(static_cast<std::size_t>(stride), '\0');
+        for (int x = 0; x < width; ++x) {
+            const int ix = (x - left) / scale, iy = (y - top) / scale;
+            const bool inside = x >= left && y >= top && ix < image.size && iy < image.size;
+            if (inside && image.rows[static_cast<std::size_t>(iy)][static_cast<std::size_t>(ix)] == '#')
+                row[static_cast<std::size_t>(x * 3 + 2)] = static_cast<char>(0xFF);  // B, G, R
+        }
+        bmp += row;
+    }
+    return bmp;
+}
+
 bool Parse(std::istream& in, std::vector<Image>& images, std::string& error) {
     std::string line;
     int lineNumber = 0;
@@ -96,8 +131,9 @@ bool Parse(std::istream& in, std::vector<Image>& images, std::string& error) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: make_icon SOURCE.txt OUTPUT.ico\n";
+    if (argc != 3 && argc != 6) {
+        std::cerr << "usage: make_icon SOURCE.txt OUTPUT.ico\n"
+                     "       make_icon SOURCE.txt OUTPUT.bmp WIDTH HEIGHT SCALE\n";
         return 2;
     }
     std::ifstream source(argv[1]);
@@ -106,6 +142,18 @@ int main(int argc, char** argv) {
     if (!source || !Parse(source, images, error)) {
         std::cerr << argv[1] << ": " << (source ? error : "cannot be read") << '\n';
         return 1;
+    }
+    if (argc == 6) {
+        const Image& largest = *std::max_element(images.begin(), images.end(),
+                                                 [](const Image& a, const Image& b) { return a.size < b.size; });
+        const int width = std::atoi(argv[3]), height = std::atoi(argv[4]), scale = std::atoi(argv[5]);
+        if (scale < 1 || largest.size * scale > width || largest.size * scale > height) {
+            std::cerr << "the image does not fit the picture\n";
+            return 2;
+        }
+        std::ofstream out(argv[2], std::ios::binary);
+        out << Picture(largest, width, height, scale);
+        return out ? 0 : 1;
     }
     std::string directory, data;
     Put16(directory, 0);

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Signing the release: tools/package refuses a certificate and key it cannot
+# sign with before building anything, and with good ones signs the exe inside
+# the ZIP, the installer and the MSI so that each verifies, and a signed file
+# with one byte changed does not. The signed program still runs.
+# Usage: signing_test.sh BUILD_DIR WINE_RUN
+set -u
+build=$(cd "$1" && pwd) wine_run=$2
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
+work="$build/signing-test"
+. "$(dirname "$0")/verdicts.sh"
+. "$(dirname "$0")/program_window.sh"
+rm -rf "$work" && mkdir -p "$work"
+
+# A throwaway code-signing certificate, its key encrypted, and a stranger's key.
+openssl req -x509 -newkey rsa:2048 -days 2 -subj "/CN=Quillmere test signer" \
+    -addext extendedKeyUsage=codeSigning -addext keyUsage=critical,digitalSignature \
+    -keyout "$work/key.pem" -out "$work/cert.pem" -passout pass:right-password 2>/dev/null
+openssl genpkey -algorithm RSA -pkeyopt rsa_keygen_bits:2048 -out "$work/other-key.pem" 2>/dev/null
+echo "not a certificate" >"$work/junk.pem"
+
+# package CERT KEY PASSWORD: runs tools/package into $work/packages.
+package() {
+    QUILL_SIGN_CERT=$1 QUILL_SIGN_KEY=$2 QUILL_SIGN_PASSWORD=$3 \
+        "$source_dir/tools/package" "$build" "$work/packages" >"$work/output.txt" 2>&1
+}
+# refused NAME MESSAGE CERT KEY PASSWORD: tools/package stops, says MESSAGE and
+# leaves no package.
+refused() {
+    local name=$1 message=$2
+    shift 2
+    ! package "$@" && grep -q -- "$message" "$work/output.txt" && [ ! -e "$work/packages" ]
+    verdict "$name: stops with \"$message\" and makes no package" $?
+}
+refused "a missing certificate" "cannot read the certificate $work/none.pem" \
+    "$work/none.pem" "$work/key.pem" right-password
+refused "a key without a certificate" "QUILL_SIGN_KEY is set but QUILL_SIGN_CERT is not" \
+    "" "$work/key.pem" right-password
+refused "a file that is no certificate" "$work/junk.pem is not a PEM certificate" \
+    "$work/junk.pem" "$work/key.pem" right-password
+refused "a wrong password" "QUILL_SIGN_PASSWORD does not open the key" \
+    "$work/cert.pem" "$work/key.pem" wrong-password
+refused "another certificate's key" "does not belong to the certificate" \
+    "$work/cert.pem" "$work/other-key.pem" ""
+
+package "$work/cert.pem" "$work/key.pem" right-password
+verdict "with a good certificate and key tools/package succeeds" $?
+grep -q "^Signed with" "$work/output.txt"
+verdict "it says that it signed" $?
+mkdir -p "$work/zip" && (cd "$work/zip" && unzip -q "$work/packages"/Quillmere-*-win64.zip)
+verifies() { osslsigncode verify -CAfile "$work/cert.pem" -in "$1" >/dev/null 2>&1; }
+verifies "$work/zip/Quillmere.exe"
+verdict "the exe inside the ZIP verifies" $?
+verifies "$(ls "$work/packages"/Quillmere-*-win64.exe)"
+verdict "the installer verifies" $?
+verifies "$(ls "$work/packages"/Quillmere-*-win64.msi)"
+verdict "the MSI verifies" $?
+(cd "$work/packages" && sha256sum -c --quiet SHA256SUMS)
+verdict "SHA256SUMS holds the signed packages' hashes" $?
+
+# One byte of the program's code changed, well inside the signed part.
+cp "$work/zip/Quillmere.exe" "$work/tampered.exe"
+size=$(stat -c %s "$work/tampered.exe")
+printf '\x5a' | dd of="$work/tampered.exe" bs=1 seek=$((size / 3)) conv=notrunc 2>/dev/null
+[ -s "$work/tampered.exe" ] && ! cmp -s "$work/tampered.exe" "$work/zip/Quillmere.exe" && ! verifies "$work/tampered.exe"
+verdict "a signed exe with one byte changed does not verify" $?
+
+program_opens_and_closes "$wine_run" "$build/wineprefix" "$work/zip/Quillmere.exe"
+verdict "the signed Quillmere.exe opens its window and closes cleanly" $?
+verdicts

@@ -1,0 +1,134 @@
+# The steps that make Quillmere's release packages; tools/package runs them in
+# order, and the package tests run single steps. Source it; every function
+# fails with a message on stderr.
+#
+# Nothing in a package depends on when or where it was built: file times are
+# SOURCE_DATE_EPOCH (the commit's time), archives list their files in a fixed
+# order, and the MSI's codes are derived from the version.
+
+QUILL_SOURCE=${QUILL_SOURCE:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+QUILL_FILES=(Quillmere.exe README.txt LICENSE.txt)
+# Fixed for ever: it ties every version's MSI to the ones before it.
+QUILL_UPGRADE_CODE=6D8B7E42-5C1A-4F3B-9E27-2A41C0D9B7F5
+
+quill_fail() { echo "package: $*" >&2; return 1; }
+
+# The value of NAME in BUILD_DIR's CMake cache.
+quill_cache_value() {
+    sed -n "s/^$2:[A-Z]*=//p" "$1/CMakeCache.txt"
+}
+
+# The commit's time, unless SOURCE_DATE_EPOCH already says when.
+quill_source_date() {
+    if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
+        echo "$SOURCE_DATE_EPOCH"
+    else
+        git -C "$QUILL_SOURCE" log -1 --format=%ct 2>/dev/null ||
+            quill_fail "not a git checkout: set SOURCE_DATE_EPOCH to the release's time"
+    fi
+}
+
+# A GUID that stands for TEXT and nothing else (the form of a version-5 UUID).
+quill_guid_for() {
+    local hex
+    hex=$(printf '%s' "$1" | sha1sum | cut -c1-32 | tr a-f A-F)
+    local variant=$(( (16#${hex:16:1} & 3) | 8 ))
+    printf '%s-%s-5%s-%X%s-%s\n' "${hex:0:8}" "${hex:8:4}" "${hex:13:3}" "$variant" "${hex:17:3}" "${hex:20:12}"
+}
+
+# Copies the three shipped files from BUILD_DIR into STAGE, with Windows line
+# ends for the texts and every file dated EPOCH.
+quill_stage() {
+    local build=$1 stage=$2 epoch=$3
+    mkdir -p "$stage" || return 1
+    cp "$build/bin/Quillmere.exe" "$stage/" || return 1
+    sed 's/\r*$/\r/' "$build/README.txt" >"$stage/README.txt" || return 1
+    sed 's/\r*$/\r/' "$QUILL_SOURCE/LICENSE.txt" >"$stage/LICENSE.txt" || return 1
+    chmod 644 "${QUILL_FILES[@]/#/$stage/}" && touch -d "@$epoch" "${QUILL_FILES[@]/#/$stage/}"
+}
+
+# The portable ZIP: the three files, in that order, with no extra attributes.
+quill_make_zip() {
+    local stage=$1 out=$2
+    rm -f "$out"
+    (cd "$stage" && TZ=UTC zip -X -q -D "$out" "${QUILL_FILES[@]}") || quill_fail "zip failed"
+}
+
+# The NSIS installer. PICTURES holds quillmere.ico and the installer's two
+# pictures; SIGN_COMMAND (may be empty) signs the uninstaller it writes.
+quill_make_installer() {
+    local stage=$1 pictures=$2 version=$3 web_site=$4 out=$5 sign_command=${6:-}
+    local defines=(-DVERSION="$version" -DSTAGE="$stage" -DPICTURES="$pictures"
+                   -DWEB_SITE="$web_site" -DOUTFILE="$out")
+    [ -z "$sign_command" ] || defines+=(-DSIGN="$sign_command %1")
+    makensis -V2 -NOCD "${defines[@]}" "$QUILL_SOURCE/resources/installer.nsi" >/dev/null ||
+        quill_fail "makensis failed on resources/installer.nsi"
+}
+
+# The MSI. wixl takes its sources from the current folder, stamps the package
+# with the clock and a random package code, and drops IncludeMaximum; the clock
+# is held at EPOCH and the rest set afterwards.
+quill_make_msi() {
+    local stage=$1 icon=$2 version=$3 web_site=$4 out=$5 epoch=$6
+    local package_code product_code
+    product_code=$(quill_guid_for "Quillmere product $version")
+    package_code=$(quill_guid_for "Quillmere MSI package $version")
+    cp "$icon" "$stage/quillmere.ico" || return 1
+    (cd "$stage" && TZ=UTC faketime "$(TZ=UTC date -d "@$epoch" '+%Y-%m-%d %H:%M:%S')" \
+        wixl -a x64 -D Version="$version" -D ProductCode="$product_code" -D PackageCode="$package_code" \
+             -D Icon=quillmere.ico -D WebSite="$web_site" -o "$out" "$QUILL_SOURCE/resources/quillmere.wxs") ||
+        quill_fail "wixl failed on resources/quillmere.wxs"
+    rm -f "$stage/quillmere.ico"
+    # Versions that differ only in their fourth field replace each other too.
+    local table="$stage/Upgrade.idt"
+    msiinfo export "$out" Upgrade | sed 's/\t256\t\tEARLIER_QUILLMERE/\t768\t\tEARLIER_QUILLMERE/' >"$table" &&
+    grep -q '768.*EARLIER_QUILLMERE' "$table" &&
+    TZ=UTC faketime "$(TZ=UTC date -d "@$epoch" '+%Y-%m-%d %H:%M:%S')" msibuild "$out" -i "$table" &&
+    TZ=UTC faketime "$(TZ=UTC date -d "@$epoch" '+%Y-%m-%d %H:%M:%S')" \
+        msibuild "$out" -s "Quillmere $version" Quillmere "x64;1033" "{$package_code}" ||
+        quill_fail "msibuild could not finish $out"
+    rm -f "$table"
+}
+
+# Signing. QUILL_SIGN_CERT and QUILL_SIGN_KEY name PEM files, and
+# QUILL_SIGN_PASSWORD opens the key if it is encrypted. quill_check_signing
+# answers 1 (with no message) when neither is given, and stops with a message
+# naming the problem when they cannot sign.
+quill_check_signing() {
+    local cert=${QUILL_SIGN_CERT:-} key=${QUILL_SIGN_KEY:-}
+    [ -z "$cert" ] && [ -z "$key" ] && return 1
+    [ -n "$cert" ] || quill_fail "QUILL_SIGN_KEY is set but QUILL_SIGN_CERT is not" || return 2
+    [ -n "$key" ] || quill_fail "QUILL_SIGN_CERT is set but QUILL_SIGN_KEY is not" || return 2
+    [ -f "$cert" ] && [ -r "$cert" ] || quill_fail "cannot read the certificate $cert" || return 2
+    [ -f "$key" ] && [ -r "$key" ] || quill_fail "cannot read the key $key" || return 2
+    local cert_public key_public
+    cert_public=$(openssl x509 -in "$cert" -noout -pubkey 2>/dev/null) ||
+        quill_fail "$cert is not a PEM certificate" || return 2
+    key_public=$(QUILL_SIGN_PASSWORD=${QUILL_SIGN_PASSWORD:-} \
+                 openssl pkey -in "$key" -passin env:QUILL_SIGN_PASSWORD -pubout 2>/dev/null) || {
+        if grep -q ENCRYPTED "$key"; then
+            quill_fail "QUILL_SIGN_PASSWORD does not open the key $key"
+        else
+            quill_fail "$key is not a PEM private key"
+        fi
+        return 2
+    }
+    [ "$cert_public" = "$key_public" ] ||
+        quill_fail "the key $key does not belong to the certificate $cert" || return 2
+    return 0
+}
+
+# Writes an executable script SCRIPT that signs the file it is given in place.
+quill_write_signer() {
+    local script=$1 web_site=$2 password_file
+    password_file="$(dirname "$script")/sign-password"
+    (umask 077 && printf '%s' "${QUILL_SIGN_PASSWORD:-}" >"$password_file") || return 1
+    cat >"$script" <<EOF
+#!/usr/bin/env bash
+set -e
+osslsigncode sign -certs "$QUILL_SIGN_CERT" -key "$QUILL_SIGN_KEY" -readpass "$password_file" \\
+    -h sha256 -n Quillmere -i "$web_site" -in "\$1" -out "\$1.signed" >/dev/null
+mv "\$1.signed" "\$1"
+EOF
+    chmod +x "$script"
+}
