@@ -32,10 +32,11 @@ rm -rf "$work" && mkdir -p "$work"
     { cat "$work/package.txt"; echo "FAILED: tools/package"; exit 1; }
 msi=$(ls "$work/packages"/Quillmere-*-win64.msi)
 version=$(quill_cache_value "$build" CMAKE_PROJECT_VERSION)
+web_site=$(quill_cache_value "$build" QUILL_WEB_SITE)
 # The later version differs in its last field only, the smallest step a release takes.
 later=${version%.*}.$(( ${version##*.} + 1 ))
 quill_stage "$build" "$work/stage" "$(quill_source_date)" &&
-    quill_make_msi "$work/stage" "$build/shell/quillmere.ico" "$later" https://quillmere.example/ \
+    quill_make_msi "$work/stage" "$build/shell/quillmere.ico" "$later" "$web_site" \
                    "$work/later.msi" "$(quill_source_date)" 2>/dev/null
 verdict "an MSI of version $later builds from the same sources" $?
 
