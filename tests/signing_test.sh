@@ -65,6 +65,14 @@ printf '\x5a' | dd of="$work/tampered.exe" bs=1 seek=$((size / 3)) conv=notrunc 
 [ -s "$work/tampered.exe" ] && ! cmp -s "$work/tampered.exe" "$work/zip/Quillmere.exe" && ! verifies "$work/tampered.exe"
 verdict "a signed exe with one byte changed does not verify" $?
 
+# A key kept without a password signs too.
+openssl req -x509 -newkey rsa:2048 -noenc -days 2 -subj "/CN=Quillmere test signer" \
+    -addext extendedKeyUsage=codeSigning -keyout "$work/plain-key.pem" -out "$work/plain-cert.pem" 2>/dev/null
+rm -rf "$work/packages"
+package "$work/plain-cert.pem" "$work/plain-key.pem" "" &&
+    osslsigncode verify -CAfile "$work/plain-cert.pem" -in "$(ls "$work/packages"/Quillmere-*-win64.msi)" >/dev/null 2>&1
+verdict "a key with no password signs as well" $?
+
 program_opens_and_closes "$wine_run" "$build/wineprefix" "$work/zip/Quillmere.exe"
 verdict "the signed Quillmere.exe opens its window and closes cleanly" $?
 verdicts

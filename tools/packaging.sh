@@ -120,13 +120,16 @@ quill_check_signing() {
 
 # Writes an executable script SCRIPT that signs the file it is given in place.
 quill_write_signer() {
-    local script=$1 web_site=$2 password_file
-    password_file="$(dirname "$script")/sign-password"
-    (umask 077 && printf '%s' "${QUILL_SIGN_PASSWORD:-}" >"$password_file") || return 1
+    local script=$1 web_site=$2 password_option=
+    if [ -n "${QUILL_SIGN_PASSWORD:-}" ]; then
+        # From a file, so that the password shows in no process list.
+        (umask 077 && printf '%s' "$QUILL_SIGN_PASSWORD" >"$script.password") || return 1
+        password_option="-readpass \"$script.password\""
+    fi
     cat >"$script" <<EOF
 #!/usr/bin/env bash
 set -e
-osslsigncode sign -certs "$QUILL_SIGN_CERT" -key "$QUILL_SIGN_KEY" -readpass "$password_file" \\
+osslsigncode sign -certs "$QUILL_SIGN_CERT" -key "$QUILL_SIGN_KEY" $password_option \\
     -h sha256 -n Quillmere -i "$web_site" -in "\$1" -out "\$1.signed" >/dev/null
 mv "\$1.signed" "\$1"
 EOF
