@@ -48,6 +48,8 @@ verdict "with a good certificate and key tools/package succeeds" $?
 grep -q "^Signed with" "$work/output.txt"
 verdict "it says that it signed" $?
 mkdir -p "$work/zip" && (cd "$work/zip" && unzip -q "$work/packages"/Quillmere-*-win64.zip)
+[ "$(ls "$work/zip" | tr '\n' ' ')" = "LICENSE.txt Quillmere.exe README.txt " ]
+verdict "the ZIP holds Quillmere.exe, README.txt and LICENSE.txt" $?
 verifies() { osslsigncode verify -CAfile "$work/cert.pem" -in "$1" >/dev/null 2>&1; }
 verifies "$work/zip/Quillmere.exe"
 verdict "the exe inside the ZIP verifies" $?
