@@ -8,8 +8,6 @@
 
 QUILL_SOURCE=${QUILL_SOURCE:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 QUILL_FILES=(Quillmere.exe README.txt LICENSE.txt)
-# Fixed for ever: it ties every version's MSI to the ones before it.
-QUILL_UPGRADE_CODE=6D8B7E42-5C1A-4F3B-9E27-2A41C0D9B7F5
 
 quill_fail() { echo "package: $*" >&2; return 1; }
 
@@ -70,24 +68,25 @@ quill_make_installer() {
 # is held at EPOCH and the rest set afterwards.
 quill_make_msi() {
     local stage=$1 icon=$2 version=$3 web_site=$4 out=$5 epoch=$6
-    local package_code product_code
+    local product_code package_code clock table="$stage/Upgrade.idt"
     product_code=$(quill_guid_for "Quillmere product $version")
     package_code=$(quill_guid_for "Quillmere MSI package $version")
+    clock=$(TZ=UTC date -d "@$epoch" '+%Y-%m-%d %H:%M:%S')
     cp "$icon" "$stage/quillmere.ico" || return 1
-    (cd "$stage" && TZ=UTC faketime "$(TZ=UTC date -d "@$epoch" '+%Y-%m-%d %H:%M:%S')" \
+    (cd "$stage" && TZ=UTC faketime "$clock" \
         wixl -a x64 -D Version="$version" -D ProductCode="$product_code" -D PackageCode="$package_code" \
-             -D Icon=quillmere.ico -D WebSite="$web_site" -o "$out" "$QUILL_SOURCE/resources/quillmere.wxs") ||
-        quill_fail "wixl failed on resources/quillmere.wxs"
+             -D Icon=quillmere.ico -D WebSite="$web_site" -o "$out" "$QUILL_SOURCE/resources/quillmere.wxs")
+    local built=$?
     rm -f "$stage/quillmere.ico"
+    [ $built -eq 0 ] || { quill_fail "wixl failed on resources/quillmere.wxs"; return 1; }
     # Versions that differ only in their fourth field replace each other too.
-    local table="$stage/Upgrade.idt"
     msiinfo export "$out" Upgrade | sed 's/\t256\t\tEARLIER_QUILLMERE/\t768\t\tEARLIER_QUILLMERE/' >"$table" &&
-    grep -q '768.*EARLIER_QUILLMERE' "$table" &&
-    TZ=UTC faketime "$(TZ=UTC date -d "@$epoch" '+%Y-%m-%d %H:%M:%S')" msibuild "$out" -i "$table" &&
-    TZ=UTC faketime "$(TZ=UTC date -d "@$epoch" '+%Y-%m-%d %H:%M:%S')" \
-        msibuild "$out" -s "Quillmere $version" Quillmere "x64;1033" "{$package_code}" ||
-        quill_fail "msibuild could not finish $out"
+        grep -q '768.*EARLIER_QUILLMERE' "$table" &&
+        TZ=UTC faketime "$clock" msibuild "$out" -i "$table" &&
+        TZ=UTC faketime "$clock" msibuild "$out" -s "Quillmere $version" Quillmere "x64;1033" "{$package_code}"
+    built=$?
     rm -f "$table"
+    [ $built -eq 0 ] || { quill_fail "msibuild could not finish $out"; return 1; }
 }
 
 # Signing. QUILL_SIGN_CERT and QUILL_SIGN_KEY name PEM files, and
