@@ -1,61 +1,111 @@
 #!/usr/bin/env bash
-# The Windows installer, as a user's machine meets it: a silent install into a
-# fresh Wine prefix, the installed program started from where the installer put
-# it, then a silent uninstall that must leave nothing of Quillmere behind.
+# Both installers as a user's machine meets them, each in a fresh Wine prefix:
+# a silent install, the installed program started, and a silent uninstall that
+# must leave no file, shortcut or registry key of Quillmere behind. The MSI is
+# also upgraded in place to a later version built here from the same sources.
 # Usage: install_test.sh BUILD_DIR WINE_RUN
 set -u
 build=$(cd "$1" && pwd) wine_run=$2
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
-prefix="$build/install-test-prefix"
+work="$build/install-test"
+prefix="$work/prefix"
 . "$(dirname "$0")/verdicts.sh"
 . "$(dirname "$0")/program_window.sh"
+. "$source_dir/tools/packaging.sh"
 # Wine would copy the shortcut into this machine's own desktop menus.
 export WINEDLLOVERRIDES=winemenubuilder.exe=d
 wine_in() { "$wine_run" "$prefix" "$@"; }
-registry_has() { wine_in reg query "$1" >/dev/null 2>&1; }
-
-"$source_dir/tools/package" "$build" "$build/install-test-packages" >"$build/install-test-package.txt" 2>&1 ||
-    { cat "$build/install-test-package.txt"; echo "FAILED: tools/package"; exit 1; }
-installer=$(ls "$build"/install-test-packages/Quillmere-*-win64.exe)
-version=$(basename "$installer" | sed 's/^Quillmere-\(.*\)-win64\.exe$/\1/')
-
-WINEPREFIX="$prefix" wineserver -k 2>/dev/null
-rm -rf "$prefix" "$prefix.lock"
-# What a new prefix holds already must not count as left behind.
-wine_in cmd /c exit 0
-find "$prefix/drive_c" | sort >"$build/install-test-before.txt"
-
-wine_in "$installer" /S
 dir="$prefix/drive_c/Program Files/Quillmere"
-[ -f "$dir/Quillmere.exe" ] && [ -f "$dir/README.txt" ] && [ -f "$dir/LICENSE.txt" ]
-verdict "installs Quillmere.exe, README.txt and LICENSE.txt into Program Files" $?
-shortcut=$(find "$prefix/drive_c" -path '*Start Menu/Programs/Quillmere.lnk' | head -1)
-[ -n "$shortcut" ]
-verdict "puts a Start-menu shortcut" $?
-key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillmere'
-wine_in reg query "$key" /v DisplayVersion 2>/dev/null | grep -q "$version"
-verdict "registers in Apps & features with version $version" $?
-wine_in reg query "$key" /v UninstallString 2>/dev/null | grep -qi 'Uninstall.exe'
-verdict "registers its uninstaller" $?
 
-program_opens_and_closes "$wine_run" "$prefix" 'C:\Program Files\Quillmere\Quillmere.exe'
-verdict "the installed program opens its window and closes cleanly" $?
+# A new prefix, and what it holds already, which must not count as left behind.
+fresh_prefix() {
+    WINEPREFIX="$prefix" wineserver -k 2>/dev/null
+    rm -rf "$prefix" "$prefix.lock"
+    wine_in cmd /c exit 0
+    find "$prefix/drive_c" | sort >"$work/before.txt"
+}
 
+# The Apps & features entries named Quillmere, one "KEY VERSION" line each.
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+entries() {
+    local key
+    for key in $(wine_in reg query "$uninstall_key" 2>/dev/null | tr -d '\r' | grep -o '\\[^\\]*$'); do
+        wine_in reg query "$uninstall_key$key" 2>/dev/null | tr -d '\r' | grep -q 'DisplayName.*REG_SZ *Quillmere$' &&
+            echo "$key $(wine_in reg query "$uninstall_key$key" /v DisplayVersion | tr -d '\r' |
+                         sed -n 's/.*REG_SZ *//p')"
+    done
+}
+
+# installed_as VERSION: the files, the shortcut and one entry of that version.
+installed_as() {
+    [ -f "$dir/Quillmere.exe" ] && [ -f "$dir/README.txt" ] && [ -f "$dir/LICENSE.txt" ]
+    verdict "Quillmere.exe, README.txt and LICENSE.txt are in Program Files" $?
+    [ -n "$(find "$prefix/drive_c" -path '*Start Menu/Programs/Quillmere.lnk')" ]
+    verdict "a Start-menu shortcut is there" $?
+    [ "$(entries | cut -d' ' -f2)" = "$1" ]
+    verdict "Apps & features has one entry, version $1" $?
+}
+
+opens_and_closes() {
+    program_opens_and_closes "$wine_run" "$prefix" 'C:\Program Files\Quillmere\Quillmere.exe'
+    verdict "the installed program opens its window and closes cleanly" $?
+}
+
+# After an uninstall: nothing on drive C: that the fresh prefix lacked, but for
+# the system's package cache folder, which msiexec makes once, and the copy of
+# itself an NSIS uninstaller runs from, which Windows removes at the next start;
+# no entry, and no registry line naming Quillmere.
+nothing_left_behind() {
+    WINEPREFIX="$prefix" timeout 60 wineserver -w || WINEPREFIX="$prefix" wineserver -k
+    local files registry
+    files=$(find "$prefix/drive_c" | sort | comm -13 "$work/before.txt" - | grep -v -e '/drive_c/windows/Installer$' -e '/Temp/~nsu[^/]*\.tmp')
+    [ -z "$files" ] || printf 'left behind:\n%s\n' "$files"
+    [ -z "$files" ]
+    verdict "$1 leaves no file and no shortcut on drive C:" $?
+    registry=$(grep -i -h quillmere "$prefix/system.reg" "$prefix/user.reg")
+    [ -z "$registry" ] || printf 'left behind:\n%s\n' "$registry"
+    [ -z "$registry" ]
+    verdict "$1 leaves no entry and no registry key or value naming Quillmere" $?
+}
+
+rm -rf "$work" && mkdir -p "$work"
+"$source_dir/tools/package" "$build" "$work/packages" >"$work/package.txt" 2>&1 ||
+    { cat "$work/package.txt"; echo "FAILED: tools/package"; exit 1; }
+version=$(quill_cache_value "$build" CMAKE_PROJECT_VERSION)
+web_site=$(quill_cache_value "$build" QUILL_WEB_SITE)
+installer=$(ls "$work/packages"/Quillmere-*-win64.exe)
+msi=$(ls "$work/packages"/Quillmere-*-win64.msi)
+
+echo "The installer:"
+fresh_prefix
+wine_in "$installer" /S
+installed_as "$version"
+wine_in reg query "$uninstall_key\\Quillmere" /v UninstallString 2>/dev/null | grep -qi 'Uninstall.exe'
+verdict "the entry names the uninstaller" $?
+opens_and_closes
 # The uninstaller copies itself away and returns at once; wait for its work.
 wine_in 'C:\Program Files\Quillmere\Uninstall.exe' /S
 for _ in $(seq 150); do [ -e "$dir" ] || break; sleep 0.2; done
-WINEPREFIX="$prefix" timeout 60 wineserver -w
-[ ! -e "$dir" ]
-verdict "uninstalling removes the program folder" $?
-[ -z "$(find "$prefix/drive_c" -path '*Start Menu/Programs/Quillmere*')" ]
-verdict "uninstalling removes the Start-menu shortcuts" $?
-! registry_has "$key" && ! registry_has 'HKLM\Software\Quillmere'
-verdict "uninstalling removes its registry entries" $?
-find "$prefix/drive_c" | sort >"$build/install-test-after.txt"
-left=$(comm -13 "$build/install-test-before.txt" "$build/install-test-after.txt" | grep -i quillmere)
-[ -z "$left" ] || printf 'left behind:\n%s\n' "$left"
-[ -z "$left" ]
-verdict "no file of Quillmere is left on drive C:" $?
+nothing_left_behind "uninstalling"
+
+echo "The MSI:"
+# The later version differs in its last field only, the smallest step a release takes.
+later=${version%.*}.$(( ${version##*.} + 1 ))
+quill_stage "$build" "$work/stage" "$(quill_source_date)" &&
+    quill_make_msi "$work/stage" "$build/shell/quillmere.ico" "$later" "$web_site" \
+                   "$work/later.msi" "$(quill_source_date)" 2>/dev/null
+verdict "an MSI of version $later builds from the same sources" $?
+fresh_prefix
+wine_in msiexec /i "Z:${msi//\//\\}" /qn
+verdict "msiexec /i installs it silently" $?
+installed_as "$version"
+opens_and_closes
+wine_in msiexec /i "Z:${work//\//\\}\\later.msi" /qn
+verdict "msiexec /i of version $later upgrades it" $?
+installed_as "$later"
+wine_in msiexec /x "Z:${work//\//\\}\\later.msi" /qn
+verdict "msiexec /x uninstalls it silently" $?
+nothing_left_behind "msiexec /x"
 
 WINEPREFIX="$prefix" timeout 60 wineserver -w || WINEPREFIX="$prefix" wineserver -k
 verdicts

@@ -45,8 +45,6 @@ refused "another certificate's key" "does not belong to the certificate" \
 
 package "$work/cert.pem" "$work/key.pem" right-password
 verdict "with a good certificate and key tools/package succeeds" $?
-grep -q "^Signed with" "$work/output.txt"
-verdict "it says that it signed" $?
 mkdir -p "$work/zip" && (cd "$work/zip" && unzip -q "$work/packages"/Quillmere-*-win64.zip)
 [ "$(ls "$work/zip" | tr '\n' ' ')" = "LICENSE.txt Quillmere.exe README.txt " ]
 verdict "the ZIP holds Quillmere.exe, README.txt and LICENSE.txt" $?
