@@ -55,7 +55,8 @@ INT_PTR Dialog::DoModal(HWND owner) {
     // Re-enable the owner first so that activation returns to it, not elsewhere.
     if (disableOwner) EnableWindow(owner, TRUE);
     if (owner && GetActiveWindow() == hwnd) SetActiveWindow(owner);
-    DestroyWindow(hwnd);
+    // Unless someone destroyed the window already, which ended the loop too.
+    if (m_hWnd) DestroyWindow(m_hWnd);
     return m_result;
 }
 
@@ -133,9 +134,11 @@ INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         CenterOverOwner();
         return OnInitDialog();
     case WM_NCDESTROY:
-        // The window's last message: after this the object may be released.
+        // The window's last message: after this the object may be released. A
+        // modal loop ends with it, whoever destroyed the window.
         SetWindowLongPtrW(m_hWnd, DWLP_USER, 0);
         m_hWnd = nullptr;
+        m_modal = false;
         PostNcDestroy();
         return FALSE;
     case WM_COMMAND:

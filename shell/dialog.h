@@ -25,7 +25,7 @@ public:
     Dialog& operator=(const Dialog&) = delete;
 
     // Creates the window, disables the owner and runs a modal loop until
-    // EndDialog; its result, or -1 when the window cannot be created.
+    // EndDialog or until the window is destroyed; EndDialog's result, else -1.
     INT_PTR DoModal(HWND owner = nullptr);
     // Creates the window modelessly; false when it cannot be created.
     bool Create(HWND parent);

@@ -1,158 +1,101 @@
-// Auto Generate's draws, pinned with a scripted generator and clock.
+// Auto Generate's draws, with the generator's values and the clock's seconds
+// chosen by each test.
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "expected.h"
 #include "memory_window.h"
 
 namespace quill::test {
 namespace {
 
-// Answers every Rand() with one value, to reach the ends of each pick range.
-class FixedChance final : public Chance {
-public:
-    int Rand() override { return value; }
-    int ClockSecond() override { return seconds; }
-    int value = 0;
-    int seconds = 1;
-};
+// The polarity of the words a list holds, all of one polarity.
+Polarity ListPolarity(const MemoryList& list) { return ClassifyPolarity(list.Entries().back()); }
 
-template <class C>
-struct Rig {
-    MainFormState state;
-    MemoryWindow window{state};
-    C chance;
-    MainForm form{state, window, chance};
-    Rig() { form.StartUp(); }
-
-    void Fix(int convention, int polarity, int figure) {
-        state.m_bRandomizeConvention = state.m_bRandomizePolarity = state.m_bRandomizeFigure = 0;
-        state.m_nAutoConvention = convention;
-        state.m_nAutoPolarity = polarity;
-        state.m_nAutoFigure = figure;
+// Each mode drawn takes as many values as the clock has seconds and keeps the
+// last one's parity, in the order convention, polarity, figure; a drawn 1
+// means unconventional, positive and simile.
+TEST(AutoGenerate, EachDrawnModeTakesTheLastOfSecondsValues) {
+    for (int drawnOne = 0; drawnOne < 3; ++drawnOne) {
+        MemoryForm f;
+        f.chance.SetSeconds(2);
+        std::vector<int> values;
+        for (int mode = 0; mode < 3; ++mode) values.insert(values.end(), {1, mode == drawnOne ? 3 : 2});
+        values.insert(values.end(), {0, 0, 0, 0, 0, 0});  // the picks
+        f.chance.ScriptRands(values);
+        f.form.AutoGenerate();
+        SCOPED_TRACE(drawnOne);
+        EXPECT_EQ(f.window.conventionalChecked, drawnOne != 0);
+        EXPECT_EQ(ListPolarity(f.window.concept), drawnOne == 1 ? Polarity::Positive : Polarity::Negative);
+        EXPECT_EQ(f.window.checkedRadio, drawnOne == 2 ? 1 : 0);
+        EXPECT_EQ(f.chance.randCalls, 12u);
     }
-};
-
-TEST(AutoGenerate, DrawModeBitUsesTheLastOfSecondsDraws) {
-    Rig<ScriptedChance> rig;
-    ScriptedChance copy = rig.chance;
-    rig.chance.SetSeconds(9);
-    const int drawn = rig.form.DrawModeBit(0);
-    int last = 0;
-    for (int i = 0; i < 9; ++i) last = copy.Rand();
-    EXPECT_EQ(drawn, last % 2);
-    EXPECT_EQ(rig.chance.randCalls, 9u);
-
-    rig.chance.SetSeconds(0);
-    EXPECT_EQ(rig.form.DrawModeBit(1), 1);
-    EXPECT_EQ(rig.form.DrawModeBit(0), 0);
-    EXPECT_EQ(rig.chance.randCalls, 9u) << "no draw at second 0";
 }
 
-TEST(AutoGenerate, DrawsModesInOrderThenThreeValuesPerRepetition) {
-    Rig<ScriptedChance> rig;
-    rig.state.m_nAutoConvention = rig.state.m_nAutoPolarity = rig.state.m_nAutoFigure = 0;
-    ScriptedChance copy = rig.chance;
-    // Convention, polarity and figure each read the clock; then the pick reads it.
-    rig.chance.ScriptSeconds({3, 5, 2, 4});
-    rig.form.AutoGenerate();
-    EXPECT_EQ(rig.chance.clockCalls, 4u);
-    EXPECT_EQ(rig.chance.randCalls, 3u + 5u + 2u + 4u * 3u);
+// The pick draws three values a repetition, for the concept, action and
+// object lists, as many repetitions as the clock has seconds; the last decide,
+// each past the blank entry within the list as restricted.
+TEST(AutoGenerate, TheLastRepetitionPicksTheWords) {
+    MemoryForm f;
+    SetAutoModes(f.state, false, 0, 1, 0);
+    f.chance.SetSeconds(2);
+    f.chance.ScriptRands({5, 6, 7, 32, 29, 30});
+    f.form.AutoGenerate();
+    EXPECT_EQ(f.window.concept.Selected(), 33) << "the last of the 33 positive concepts";
+    EXPECT_EQ(f.window.action.Selected(), 30) << "the last of the 30 positive actions";
+    EXPECT_EQ(f.window.object.Selected(), 1) << "30 wraps round to the first object";
 
-    auto lastOf = [&copy](int n) {
-        int last = 0;
-        for (int i = 0; i < n; ++i) last = copy.Rand();
-        return last;
-    };
-    const int convention = lastOf(3) % 2;
-    const int polarity = lastOf(5) % 2;
-    const int figure = lastOf(2) % 2;
-    int r[3] = {};
-    for (int rep = 0; rep < 4; ++rep) {
-        for (int& value : r) value = copy.Rand();
-    }
-    EXPECT_EQ(rig.state.m_bConventional, convention == 0 ? 1 : 0);
-    EXPECT_EQ(rig.state.m_nFigure, figure);
-    EXPECT_EQ(rig.state.m_nConcept, 1 + r[0] % (polarity == 0 ? 32 : 33));
-    EXPECT_EQ(rig.state.m_nAction, 1 + r[1] % 30);
-    EXPECT_EQ(rig.state.m_nObject, 1 + r[2] % 30);
-    // The draws are shown, never stored back into the settings.
-    EXPECT_EQ(rig.state.m_nAutoConvention, 0);
-    EXPECT_EQ(rig.state.m_nAutoPolarity, 0);
-    EXPECT_EQ(rig.state.m_nAutoFigure, 0);
-}
-
-TEST(AutoGenerate, TwoRunsInTheSameSecondDrawLaterValues) {
-    Rig<ScriptedChance> rig;
-    rig.Fix(0, 1, 1);
-    rig.chance.SetSeconds(12);
-    rig.form.AutoGenerate();
-    const std::string first = rig.window.outputLine;
-    const int firstPicks[] = {rig.state.m_nConcept, rig.state.m_nAction, rig.state.m_nObject};
-    rig.form.AutoGenerate();
-    EXPECT_EQ(rig.chance.randCalls, 2u * 12u * 3u);
-
-    ScriptedChance copy;
-    for (int i = 0; i < 12 * 3 + 11 * 3; ++i) copy.Rand();
-    EXPECT_EQ(rig.state.m_nConcept, 1 + copy.Rand() % 33);
-    EXPECT_EQ(rig.state.m_nAction, 1 + copy.Rand() % 30);
-    EXPECT_EQ(rig.state.m_nObject, 1 + copy.Rand() % 30);
-    const int secondPicks[] = {rig.state.m_nConcept, rig.state.m_nAction, rig.state.m_nObject};
-    EXPECT_FALSE(std::equal(std::begin(firstPicks), std::end(firstPicks), std::begin(secondPicks)))
-        << first;
-}
-
-// Every range of the pick table reaches its last word and never the blank.
-TEST(AutoGenerate, PicksStayWithinTheRestrictedLists) {
-    for (int convention : {0, 1}) {
-        for (int polarity : {0, 1}) {
-            for (int value : {0, 29, 30, 31, 32, 33, 32767}) {
-                Rig<FixedChance> rig;
-                rig.Fix(convention, polarity, 0);
-                rig.chance.value = value;
-                rig.form.AutoGenerate();
-                SCOPED_TRACE(testing::Message() << "conv " << convention << " pol " << polarity
-                                                << " value " << value);
-                for (Category category : kCategories) {
-                    const MemoryList& list = rig.window.ListOf(category);
-                    EXPECT_GE(list.Selected(), 1);
-                    EXPECT_LT(list.Selected(), static_cast<int>(list.Entries().size()));
-                }
-                EXPECT_TRUE(rig.window.messages.empty());
-                const int concepts = polarity == 0 ? 32 : 33;
-                EXPECT_EQ(rig.state.m_nConcept, 1 + value % concepts);
-            }
-        }
-    }
-    // The largest value mod each range lands on the last word of the list.
-    Rig<FixedChance> rig;
-    rig.Fix(0, 1, 0);
-    rig.chance.value = 32;
-    rig.form.AutoGenerate();
-    EXPECT_EQ(rig.window.concept.Selected(), 33);
-    EXPECT_EQ(rig.window.concept.Entries().size(), 34u);
+    // The negative concepts are one fewer; the next run draws the next values.
+    SetAutoModes(f.state, false, 0, 0, 0);
+    f.chance.SetSeconds(1);
+    f.chance.ScriptRands({31, 32767, 64});
+    f.form.AutoGenerate();
+    EXPECT_EQ(f.window.concept.Selected(), 32);
+    EXPECT_EQ(f.window.action.Selected(), 8) << "32767 is 7 past a multiple of 30";
+    EXPECT_EQ(f.window.object.Selected(), 5);
+    EXPECT_EQ(f.window.messages, std::vector<std::string>{});
 }
 
 // With no draw at second 0, each mode keeps its own fixed setting, and the
 // pick still draws once so that a sentence comes.
 TEST(AutoGenerate, ClockAtZeroKeepsEachModesSettingAndStillComposes) {
-    Rig<ScriptedChance> rig;
-    rig.Fix(0, 1, 1);
-    rig.state.m_bRandomizeConvention = rig.state.m_bRandomizePolarity = rig.state.m_bRandomizeFigure = 1;
-    rig.chance.SetSeconds(0);
-    rig.window.outputLine = "old sentence";
-    rig.form.AutoGenerate();
-    EXPECT_EQ(rig.chance.randCalls, 3u);
-    EXPECT_TRUE(rig.window.conventionalChecked);
-    EXPECT_EQ(rig.window.checkedRadio, 1);
+    MemoryForm f;
+    SetAutoModes(f.state, true, 0, 1, 1);
+    f.chance.SetSeconds(0);
+    f.window.outputLine = "old sentence";
+    f.form.AutoGenerate();
+    EXPECT_EQ(f.chance.randCalls, 3u);
+    EXPECT_TRUE(f.window.conventionalChecked);
+    EXPECT_EQ(f.window.checkedRadio, 1);
     for (Category category : kCategories) {
-        const MemoryList& list = rig.window.ListOf(category);
-        EXPECT_EQ(list.Entries().size(), 1 + Words(category, Polarity::Positive).count);
-        EXPECT_EQ(ClassifyPolarity(list.TextAt(list.Selected())), Polarity::Positive);
+        const MemoryList& list = f.window.ListOf(category);
+        EXPECT_EQ(ListPolarity(list), Polarity::Positive);
+        EXPECT_GT(list.Selected(), 0);
     }
-    EXPECT_TRUE(rig.window.messages.empty());
-    EXPECT_NE(rig.window.outputLine, "old sentence");
+    EXPECT_TRUE(f.window.messages.empty());
+    EXPECT_NE(f.window.outputLine, "old sentence");
+}
+
+// A setting outside 0 and 1 (which the settings window never stores) picks no
+// word: the window shows the lists as set up, each on its blank entry, and
+// the missing-selection message of the figure comes instead of a sentence.
+TEST(AutoGenerate, ASettingOutsideItsTwoValuesEndsInTheMissingSelectionMessage) {
+    for (const int bad : {0, 1}) {
+        MemoryForm f;
+        bad == 0 ? SetAutoModes(f.state, false, 2, 0, 0) : SetAutoModes(f.state, false, 0, 2, 1);
+        f.chance.SetSeconds(4);
+        f.state.m_strOutput = f.window.outputLine = "old sentence";
+        f.form.AutoGenerate();
+        SCOPED_TRACE(bad == 0 ? "convention 2" : "polarity 2");
+        EXPECT_EQ(f.chance.randCalls, 0u);
+        for (Category category : kCategories) EXPECT_EQ(f.window.ListOf(category).Selected(), 0);
+        EXPECT_EQ(f.window.conventionalChecked, bad == 1) << "convention 2 is not conventional";
+        EXPECT_EQ(f.window.checkedRadio, bad);
+        EXPECT_EQ(f.window.messages, std::vector<std::string>{bad == 0 ? kMetaphorMissing : kSimileMissing});
+        EXPECT_EQ(f.window.outputLine, "old sentence");
+    }
 }
 
 }  // namespace

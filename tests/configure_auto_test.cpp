@@ -58,12 +58,8 @@ struct SettingsWindow final : ConfigureAutoWindow {
 
 class Settings : public ::testing::Test {
 protected:
-    MainFormState main;
-    MemoryWindow mainWindow{main};
-    ScriptedChance chance;
-    MainForm mainForm{main, mainWindow, chance};
-
-    void SetUp() override { mainForm.StartUp(); }
+    MemoryForm mainForm;
+    MainFormState& main = mainForm.state;
 };
 
 TEST_F(Settings, ClearingABoxFixesTheModeAtOnce) {
@@ -104,6 +100,7 @@ TEST_F(Settings, RandomizeEverythingKeepsTheFixedChoices) {
     settings.ClickBox(kFigure);
     settings.ClickRadio(kFigure, 1);
     settings.ClickBox(kConvention);
+    settings.ClickBox(kPolarity);
     settings.form.RandomizeEverything();
     for (AutoMode mode : {kConvention, kFigure, kPolarity}) {
         EXPECT_TRUE(settings[mode].box);

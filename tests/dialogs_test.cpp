@@ -6,18 +6,17 @@
 #include <gtest/gtest.h>
 
 #include "configure_auto_dlg.h"
+#include "win32_controls.h"
 #include "win32_harness.h"
-#include "window_probe.h"
 
 #include <objbase.h>
-#include <psapi.h>
 
 namespace quill::test {
 namespace {
 
 using win::CConfigureAutoDlg;
 
-bool Checked(HWND dialog, int id) { return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool Checked(HWND dialog, int id) { return test::Checked(GetDlgItem(dialog, id)); }
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
 void Click(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
@@ -124,12 +123,7 @@ TEST_F(Settings, AFailedCreationLeavesNoneAndTheNextPressTriesAgain) {
     EXPECT_NE(Open(), nullptr);
 }
 
-SIZE_T PrivateBytes() {
-    PROCESS_MEMORY_COUNTERS_EX counters{};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
-    return counters.PrivateUsage ? counters.PrivateUsage : UnixPrivateBytesFromStatus(L"Z:\\proc\\self\\status");
-}
+SIZE_T PrivateBytes() { return test::PrivateBytes(GetCurrentProcess(), L""); }
 
 TEST_F(Settings, OpeningAndClosingLeavesNothingBehind) {
     // Warm up once, so first-use allocations do not count as growth.
@@ -252,6 +246,33 @@ TEST(About, LeavesTheSettingsWindowUsableAndAsksTheShellOncePerPress) {
         EXPECT_EQ(request.show, SW_SHOWNORMAL);
     }
     EXPECT_EQ(std::wstring(win::CAboutDlg::WebSite()).rfind(L"https://", 0), 0u);
+}
+
+// A modal window destroyed by someone else, not ended: its loop ends with it
+// and gives the main window back. Should it not, a later timer ends the loop
+// so that the test can say so.
+bool g_rescued = false;
+TEST(About, DestroyedFromOutsideItEndsItsModalLoop) {
+    Win32Harness h;
+    g_rescued = false;
+    UINT_PTR rescue = 0;
+    const bool ran = RunWhileModal(
+        [&h] { SendMessageW(h.Window(), WM_COMMAND, MAKEWPARAM(IDM_ABOUT_QUILLMERE, 0), 0); },
+        [&rescue] {
+            rescue = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR id, DWORD) {
+                KillTimer(nullptr, id);
+                g_rescued = true;
+                PostQuitMessage(0);
+            });
+            DestroyWindow(FindThreadWindow(L"About Quillmere"));
+        });
+    KillTimer(nullptr, rescue);
+    MSG quit;
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    EXPECT_TRUE(ran);
+    EXPECT_FALSE(g_rescued) << "the modal loop went on after its window was gone";
+    EXPECT_EQ(FindThreadWindow(L"About Quillmere"), nullptr);
+    EXPECT_TRUE(IsWindowEnabled(h.Window()));
 }
 
 TEST(About, TheProgramsShellCallLoadsShell32AndForwards) {

@@ -2,71 +2,55 @@
 # Quillmere at 96, 144 and 192 DPI (the Wine prefix's LogPixels): screenshots of
 # its three windows at each, to be looked at, and the in-process check that
 # every text fits its control, run at each.
-# Usage: dpi_screenshots.sh BIN_DIR WINE_RUN BUILD_DIR ARTIFACT_DIR
+# Usage: dpi_screenshots.sh BIN_DIR BUILD_DIR ARTIFACT_DIR
 set -u
-bin=$1 wine_run=$2 build=$3 artifacts=$4
-mkdir -p "$artifacts"
+bin=$1 build=$2 artifacts=$3
 . "$(dirname "$0")/verdicts.sh"
-
-# Clicks at a fraction of a window's size, so that it lands on the same control at every DPI.
-click_at() {
-    local width height
-    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=')"
-    width=$WIDTH height=$HEIGHT
-    xdotool mousemove --window "$1" $((width * $2 / 100)) $((height * $3 / 100)) click 1
-}
+. "$(dirname "$0")/../tools/program.sh"
+mkdir -p "$artifacts" || exit 1
 
 for dpi in 96 144 192; do
     prefix="$build/wineprefix-dpi$dpi"
     if [ ! -f "$prefix/.dpi" ]; then
-        "$wine_run" "$prefix" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 &&
-            WINEPREFIX="$prefix" wineserver -w && touch "$prefix/.dpi"
+        "$QUILL_WINE_RUN" "$prefix" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+            >/dev/null 2>&1 && quill_stop_wine "$prefix" && touch "$prefix/.dpi"
     fi
+    # What Windows programs are told here, not what was asked for.
+    seen=$("$QUILL_WINE_RUN" "$prefix" "$bin/probe.exe" dpi 2>/dev/null | tr -d '\r')
+    [ "$seen" = "$dpi" ]
+    verdict "the prefix runs at $dpi DPI (programs see ${seen:-nothing})" $?
+    [ "$seen" = "$dpi" ] || continue
 
-    "$wine_run" "$prefix" "$bin/shell_tests.exe" --gtest_brief=1 --gtest_filter='Layout.*' >"$artifacts/layout-$dpi.txt" 2>&1
+    "$QUILL_WINE_RUN" "$prefix" "$bin/shell_tests.exe" --gtest_brief=1 --gtest_filter='Layout.*' >"$artifacts/layout-$dpi.txt" 2>&1
     verdict "every text fits its control at $dpi DPI" $?
 
-    "$wine_run" "$prefix" "$bin/Quillmere.exe" &
-    pid=$!
-    main=$(timeout 30 xdotool search --sync --onlyvisible --name '^Quillmere$' 2>/dev/null | head -1)
-    if [ -z "$main" ]; then
+    if ! quill_start "$prefix" "$bin/Quillmere.exe"; then
         verdict "Quillmere opens at $dpi DPI" 1
         continue
     fi
-    sleep 0.5
-    click_at "$main" 18 77  # inside the output frame, where it presses nothing
-    sleep 0.3
     xdotool key alt+a
     sleep 0.5
-    import -window "$main" "$artifacts/dpi$dpi-main.png"
+    quill_screenshot "$quill_wid" "$artifacts/dpi$dpi-main.png"
+    verdict "a screenshot of the main window at $dpi DPI" $?
 
     xdotool key alt+o
-    settings=$(timeout 10 xdotool search --sync --onlyvisible --name '^Dialog$' 2>/dev/null | head -1)
+    settings=$(quill_window Dialog) && sleep 0.5 && quill_screenshot "$settings" "$artifacts/dpi$dpi-settings.png"
+    verdict "a screenshot of the settings window at $dpi DPI" $?
     if [ -n "$settings" ]; then
-        sleep 0.5
-        import -window "$settings" "$artifacts/dpi$dpi-settings.png"
-        click_at "$settings" 50 3  # its caption
+        quill_click "$settings" 50 3  # its caption
         xdotool key Escape
         sleep 0.5
     fi
 
-    click_at "$main" 18 77
+    quill_click "$quill_wid" 18 77
     xdotool key F10 Down Return
-    about=$(timeout 10 xdotool search --sync --onlyvisible --name '^About Quillmere$' 2>/dev/null | head -1)
-    if [ -n "$about" ]; then
-        sleep 0.5
-        import -window "$about" "$artifacts/dpi$dpi-about.png"
-        xdotool key Escape
-        sleep 0.5
-    fi
-    [ -n "$settings" ] && [ -n "$about" ]
-    verdict "screenshots of the three windows at $dpi DPI" $?
+    about=$(quill_window 'About Quillmere') && sleep 0.5 && quill_screenshot "$about" "$artifacts/dpi$dpi-about.png"
+    verdict "a screenshot of the About window at $dpi DPI" $?
+    [ -z "$about" ] || { xdotool key Escape; sleep 0.5; }
 
     xdotool key Escape
-    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    kill "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-    WINEPREFIX="$prefix" timeout 30 wineserver -w || WINEPREFIX="$prefix" wineserver -k 2>/dev/null
+    quill_ended
+    quill_stop_wine "$prefix"
 done
 
 verdicts "screenshots in $artifacts"

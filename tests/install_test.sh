@@ -3,24 +3,24 @@
 # a silent install, the installed program started, and a silent uninstall that
 # must leave no file, shortcut or registry key of Quillmere behind. The MSI is
 # also upgraded in place to a later version built here from the same sources.
-# Usage: install_test.sh BUILD_DIR WINE_RUN
+# tools/package itself must keep what else its output folder holds.
+# Usage: install_test.sh BUILD_DIR
 set -u
-build=$(cd "$1" && pwd) wine_run=$2
-source_dir=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "$1" && pwd) && source_dir=$(cd "$(dirname "$0")/.." && pwd) || exit 1
 work="$build/install-test"
 prefix="$work/prefix"
-. "$(dirname "$0")/verdicts.sh"
-. "$(dirname "$0")/program_window.sh"
+. "$source_dir/tests/verdicts.sh"
+. "$source_dir/tools/program.sh"
 . "$source_dir/tools/packaging.sh"
 # Wine would copy the shortcut into this machine's own desktop menus.
 export WINEDLLOVERRIDES=winemenubuilder.exe=d
-wine_in() { "$wine_run" "$prefix" "$@"; }
+wine_in() { "$QUILL_WINE_RUN" "$prefix" "$@"; }
 dir="$prefix/drive_c/Program Files/Quillmere"
 
 # A new prefix, and what it holds already, which must not count as left behind.
 fresh_prefix() {
     WINEPREFIX="$prefix" wineserver -k 2>/dev/null
-    rm -rf "$prefix" "$prefix.lock"
+    rm -rf "${prefix:?}" "$prefix.lock"
     wine_in cmd /c exit 0
     find "$prefix/drive_c" | sort >"$work/before.txt"
 }
@@ -47,7 +47,7 @@ installed_as() {
 }
 
 opens_and_closes() {
-    program_opens_and_closes "$wine_run" "$prefix" 'C:\Program Files\Quillmere\Quillmere.exe'
+    quill_opens_and_closes "$prefix" 'C:\Program Files\Quillmere\Quillmere.exe'
     verdict "the installed program opens its window and closes cleanly" $?
 }
 
@@ -56,7 +56,7 @@ opens_and_closes() {
 # itself an NSIS uninstaller runs from, which Windows removes at the next start;
 # no entry, and no registry line naming Quillmere.
 nothing_left_behind() {
-    WINEPREFIX="$prefix" timeout 60 wineserver -w || WINEPREFIX="$prefix" wineserver -k
+    quill_stop_wine "$prefix"
     local files registry
     files=$(find "$prefix/drive_c" | sort | comm -13 "$work/before.txt" - | grep -v -e '/drive_c/windows/Installer$' -e '/Temp/~nsu[^/]*\.tmp')
     [ -z "$files" ] || printf 'left behind:\n%s\n' "$files"
@@ -68,9 +68,22 @@ nothing_left_behind() {
     verdict "$1 leaves no entry and no registry key or value naming Quillmere" $?
 }
 
-rm -rf "$work" && mkdir -p "$work"
+rm -rf "$work" && mkdir -p "$work/packages/notes" || exit 1
+# A file given as the output folder is refused before anything is built.
+printf 'a letter\r\n' >"$work/letter.txt"
+cp "$work/letter.txt" "$work/letter.before"
+! "$source_dir/tools/package" "$build" "$work/letter.txt" >"$work/package.txt" 2>&1 &&
+    grep -q "$work/letter.txt is not a folder" "$work/package.txt" && cmp -s "$work/letter.txt" "$work/letter.before"
+verdict "tools/package refuses a file as its output folder and leaves the file as it was" $?
+# A folder that holds the user's own files, an older release's package among them.
+printf 'chapter one\r\n' >"$work/packages/novel.txt"
+printf 'to do\n' >"$work/packages/notes/list.txt"
+printf 'an older release\n' >"$work/packages/Quillmere-0.9-win64.zip"
+(cd "$work/packages" && sha256sum novel.txt notes/list.txt Quillmere-0.9-win64.zip) >"$work/users-files.txt"
 "$source_dir/tools/package" "$build" "$work/packages" >"$work/package.txt" 2>&1 ||
     { cat "$work/package.txt"; echo "FAILED: tools/package"; exit 1; }
+(cd "$work/packages" && sha256sum --quiet -c "$work/users-files.txt")
+verdict "tools/package leaves the other files in its output folder as they were" $?
 version=$(quill_cache_value "$build" CMAKE_PROJECT_VERSION)
 web_site=$(quill_cache_value "$build" QUILL_WEB_SITE)
 installer=$(ls "$work/packages"/Quillmere-*-win64.exe)
@@ -107,5 +120,5 @@ wine_in msiexec /x "Z:${work//\//\\}\\later.msi" /qn
 verdict "msiexec /x uninstalls it silently" $?
 nothing_left_behind "msiexec /x"
 
-WINEPREFIX="$prefix" timeout 60 wineserver -w || WINEPREFIX="$prefix" wineserver -k
+quill_stop_wine "$prefix"
 verdicts

@@ -5,8 +5,11 @@
 # Usage: reproducible_exe.sh SOURCE_DIR TOOLCHAIN_FILE TESTED_EXE WORK_DIR
 set -u
 source=$1 toolchain=$2 tested=$3 work=$4
-. "$(dirname "$0")/verdicts.sh"
+. "$(dirname "$0")/verdicts.sh" || exit 1
+. "$(dirname "$0")/../tools/program.sh" || exit 1
 
+# The work folder is the build's own, named by CMake: never empty, never the source.
+[ -n "$work" ] && [ "$work" != "$source" ] || exit 1
 rm -rf "$work"
 cmake -S "$source" -B "$work" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
       -DBUILD_TESTING=OFF >/dev/null &&
@@ -15,5 +18,5 @@ verdict "a second build in $work succeeds" $?
 cmp "$tested" "$work/bin/Quillmere.exe"
 verdict "the second build's Quillmere.exe is identical to the tested one" $?
 
-WINEPREFIX="$work/wineprefix" timeout 60 wineserver -w 2>/dev/null || WINEPREFIX="$work/wineprefix" wineserver -k 2>/dev/null
+quill_stop_wine "$work/wineprefix"
 verdicts

@@ -3,14 +3,13 @@
 # sign with before building anything, and with good ones signs the exe inside
 # the ZIP, the installer and the MSI so that each verifies, and a signed file
 # with one byte changed does not. The signed program still runs.
-# Usage: signing_test.sh BUILD_DIR WINE_RUN
+# Usage: signing_test.sh BUILD_DIR
 set -u
-build=$(cd "$1" && pwd) wine_run=$2
-source_dir=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "$1" && pwd) && source_dir=$(cd "$(dirname "$0")/.." && pwd) || exit 1
 work="$build/signing-test"
-. "$(dirname "$0")/verdicts.sh"
-. "$(dirname "$0")/program_window.sh"
-rm -rf "$work" && mkdir -p "$work"
+. "$source_dir/tests/verdicts.sh"
+. "$source_dir/tools/program.sh"
+rm -rf "$work" && mkdir -p "$work" || exit 1
 
 # A throwaway code-signing certificate, its key encrypted, and a stranger's key.
 openssl req -x509 -newkey rsa:2048 -days 2 -subj "/CN=Quillmere test signer" \
@@ -73,6 +72,6 @@ package "$work/plain-cert.pem" "$work/plain-key.pem" "" &&
     osslsigncode verify -CAfile "$work/plain-cert.pem" -in "$(ls "$work/packages"/Quillmere-*-win64.msi)" >/dev/null 2>&1
 verdict "a key with no password signs as well" $?
 
-program_opens_and_closes "$wine_run" "$build/wineprefix" "$work/zip/Quillmere.exe"
+quill_opens_and_closes "$build/wineprefix" "$work/zip/Quillmere.exe"
 verdict "the signed Quillmere.exe opens its window and closes cleanly" $?
 verdicts

@@ -3,15 +3,16 @@
 // Usage: soak_test [--actions N] [--seed S]
 #include <cstdio>
 #include <cstdlib>
-#include <cwchar>
 #include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "expected.h"
 #include "phrases.h"
 #include "program_driver.h"
 #include "resource.h"
+#include "text.h"
 #include "vocabulary.h"
 
 namespace quill::test {
@@ -19,10 +20,7 @@ namespace {
 
 const int kLists[] = {IDC_CONCEPT, IDC_ACTION, IDC_OBJECT};
 
-struct NoMessages final : MessageSink {
-    void ShowMessage(const std::string& text) override { shown.push_back(text); }
-    std::vector<std::string> shown;
-};
+using win::Narrow;
 
 class Soak {
 public:
@@ -54,25 +52,25 @@ private:
     int m_action = 0;
     int m_failures = 0;
     std::string m_last = "start";
-    std::wstring m_expectedOutput;
+    std::string m_expectedOutput;
     int m_sentences = 0, m_complaints = 0;
     // The lists as last read in full; reading them costs a cross-process round
     // trip per entry, so only actions that can change them (and every 25th
     // action, as a safety net) read them again.
-    std::vector<std::wstring> m_entries[3];
+    Screen m_screen;
     bool m_listsMayChange = true;
 };
 
 std::optional<std::string> Soak::ExpectedSentence() {
     std::string words[3];
-    for (int i = 0; i < 3; ++i) words[i] = Narrow(m_program.SelectedText(kLists[i]));
+    for (int i = 0; i < 3; ++i) words[i] = SelectedText(m_program.Item(kLists[i]));
     if (words[0].empty() || words[1].empty() || words[2].empty()) return std::nullopt;
-    const Figure figure = m_program.Checked(IDC_METAPHOR) ? Figure::Metaphor : Figure::Simile;
-    NoMessages sink;
+    const Figure figure = Checked(m_program.Item(IDC_METAPHOR)) ? Figure::Metaphor : Figure::Simile;
+    RecordingSink sink;
     const std::string concept = ConvertStringConcept(words[0], figure, sink);
     const std::string action = ConvertStringAction(words[1], figure, sink);
     const std::string object = ConvertStringObject(words[2], figure, sink);
-    Check(sink.shown.empty(), "a vocabulary word has no phrase");
+    Check(sink.messages.empty(), "a vocabulary word has no phrase");
     return figure == Figure::Metaphor ? action + concept + object : concept + action + object;
 }
 
@@ -100,17 +98,15 @@ void Soak::Generate() {
     if (expected) {
         Check(m_program.ClickAndWait(IDC_GENERATE), "Generate did not return");
         CheckNoMessageBox();
-        m_expectedOutput = std::wstring(expected->begin(), expected->end());
+        m_expectedOutput = *expected;
         ++m_sentences;
         return;
     }
-    const bool metaphor = m_program.Checked(IDC_METAPHOR);
+    const bool metaphor = Checked(m_program.Item(IDC_METAPHOR));
     m_program.Click(IDC_GENERATE);
     const MessageBoxSeen box = m_program.WaitForMessageBox();
     if (!box.hwnd) return Fail("no missing-selection message");
-    const std::wstring text = std::wstring(L"All combo box controls must have a selection before a ") +
-                              (metaphor ? L"metaphore" : L"simile") + L" can be generated.  Moron.";
-    Check(box.text == text, "wrong message: " + Narrow(box.text));
+    Check(Narrow(box.text) == (metaphor ? kMetaphorMissing : kSimileMissing), "wrong message: " + Narrow(box.text));
     Check(box.caption == L"Quillmere" && box.buttons == std::vector<std::wstring>{L"OK"}, "wrong message box");
     Program::Dismiss(box);
     ++m_complaints;
@@ -123,7 +119,7 @@ void Soak::AutoGenerate() {
     CheckNoMessageBox();
     const std::optional<std::string> expected = ExpectedSentence();
     if (!expected) return Fail("Auto Generate left a list without a word");
-    m_expectedOutput = std::wstring(expected->begin(), expected->end());
+    m_expectedOutput = *expected;
     ++m_sentences;
 }
 
@@ -184,41 +180,24 @@ void Soak::Act() {
     About();
 }
 
-// Each list holds the blank entry and the words of one polarity, or all words;
-// the three agree as the Conventional box says; the output line is the sentence
-// of the last Generate or Auto Generate.
+// What must hold on screen, and the output line is the sentence of the last
+// Generate or Auto Generate.
 void Soak::CheckWindow() {
-    std::optional<Polarity> polarity[3];
-    bool full[3] = {};
     const bool readAll = m_listsMayChange || m_action % 25 == 0;
     m_listsMayChange = false;
     for (int i = 0; i < 3; ++i) {
+        HWND list = m_program.Item(kLists[i]);
         if (readAll) {
-            m_entries[i] = m_program.Entries(kLists[i]);
-        } else {
-            const auto count = SendMessageW(m_program.Item(kLists[i]), CB_GETCOUNT, 0, 0);
-            Check(count == static_cast<LRESULT>(m_entries[i].size()), "a list changed by itself");
+            m_screen.lists[i] = ListEntries(list);
+        } else if (SendMessageW(list, CB_GETCOUNT, 0, 0) != static_cast<LRESULT>(m_screen.lists[i].size())) {
+            return Fail("a list changed by itself");
         }
-        const std::vector<std::wstring>& entries = m_entries[i];
-        if (entries.empty() || !entries[0].empty()) return Fail("a list lacks its leading blank entry");
-        int positives = 0;
-        for (std::size_t e = 1; e < entries.size(); ++e) positives += ClassifyPolarity(Narrow(entries[e])) == Polarity::Positive;
-        const int words = static_cast<int>(entries.size()) - 1;
-        full[i] = words == (i == 0 ? 65 : 60);
-        if (!full[i]) {
-            if (positives != 0 && positives != words) return Fail("a list mixes polarities");
-            polarity[i] = positives ? Polarity::Positive : Polarity::Negative;
-        }
-        const int selected = m_program.Selection(kLists[i]);
-        Check(selected >= -1 && selected < static_cast<int>(entries.size()), "a selection names no entry");
     }
-    Check(full[0] == full[1] && full[1] == full[2], "some lists narrowed and others full");
-    if (polarity[0] && polarity[1] && polarity[2]) {
-        Check(*polarity[0] == *polarity[2], "concept and object lists disagree");
-        const bool conventional = m_program.Checked(IDC_CONVENTIONAL);
-        Check((*polarity[1] == *polarity[0]) == conventional, "the action list ignores the Conventional switch");
-    }
-    Check(m_program.Output() == m_expectedOutput, "output line shows \"" + Narrow(m_program.Output()) + "\"");
+    m_screen.conventional = Checked(m_program.Item(IDC_CONVENTIONAL));
+    m_screen.output = Narrow(m_program.Output());
+    const std::string problem = ScreenProblem(m_screen);
+    if (!problem.empty()) return Fail(problem);
+    Check(m_screen.output == m_expectedOutput, "output line shows \"" + m_screen.output + "\"");
 }
 
 bool Soak::Run(int actions) {

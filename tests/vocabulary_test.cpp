@@ -8,11 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include "expected.h"
 #include "phrases.h"
 #include "vocabulary.h"
 
 namespace quill {
 namespace {
+
+using test::RecordingSink;
 
 constexpr Category C = Category::Concept, A = Category::Action, O = Category::Object;
 constexpr Polarity N = Polarity::Negative, P = Polarity::Positive;
@@ -219,11 +222,6 @@ const Entry kVocabulary[] = {
     {O, P, "Bullish Stock Market Trends", "bullish stock market trends.", "bullish stock market trends."},
 };
 
-struct RecordingSink final : MessageSink {
-    void ShowMessage(const std::string& text) override { shown.push_back(text); }
-    std::vector<std::string> shown;
-};
-
 std::string Convert(Category category, const std::string& word, Figure figure, MessageSink& sink) {
     switch (category) {
     case Category::Action: return ConvertStringAction(word, figure, sink);
@@ -255,7 +253,7 @@ TEST(Vocabulary, EveryWordHasItsPolarityAndPhrases) {
         EXPECT_EQ(Convert(entry.category, entry.word, Figure::Metaphor, sink), entry.metaphor);
         EXPECT_EQ(Convert(entry.category, entry.word, Figure::Simile, sink), entry.simile);
     }
-    EXPECT_EQ(sink.shown, std::vector<std::string>{});
+    EXPECT_EQ(sink.messages, std::vector<std::string>{});
 }
 
 TEST(Vocabulary, ClassificationIsExactToTheByte) {

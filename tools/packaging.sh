@@ -45,6 +45,43 @@ quill_stage() {
     chmod 644 "${QUILL_FILES[@]/#/$stage/}" && touch -d "@$epoch" "${QUILL_FILES[@]/#/$stage/}"
 }
 
+# Whether OUT_DIR can take the packages named: an existing folder this user
+# can write in, where none of those names is a folder, or a path whose nearest
+# existing folder is writable, so that it can be made.
+quill_check_out_dir() {
+    local out=$1 name
+    shift
+    if [ -e "$out" ] || [ -L "$out" ]; then
+        [ -d "$out" ] || quill_fail "$out is not a folder" || return 1
+        { [ -w "$out" ] && [ -x "$out" ]; } || quill_fail "cannot write in $out" || return 1
+        for name; do
+            [ ! -d "$out/$name" ] || quill_fail "$out/$name is a folder" || return 1
+        done
+        return 0
+    fi
+    local parent=$out
+    while [ ! -e "$parent" ] && [ ! -L "$parent" ]; do parent=$(dirname "$parent"); done
+    [ -d "$parent" ] || quill_fail "$out cannot be made: $parent is not a folder" || return 1
+    { [ -w "$parent" ] && [ -x "$parent" ]; } || quill_fail "$out cannot be made in $parent" || return 1
+}
+
+# Puts the named files from FROM into OUT_DIR, making it when missing. Each
+# arrives complete through a rename within OUT_DIR, replacing only a file of
+# its own name; nothing else there changes.
+quill_place() {
+    local from=$1 out=$2 name partial
+    shift 2
+    mkdir -p "$out" || quill_fail "cannot make $out" || return 1
+    for name; do
+        partial=$(mktemp -p "$out" ".$name.XXXXXX") || quill_fail "cannot write in $out" || return 1
+        if ! { cp "$from/$name" "$partial" && chmod 644 "$partial" && mv -f -T "$partial" "$out/$name"; }; then
+            rm -f "$partial"
+            quill_fail "cannot write $out/$name"
+            return 1
+        fi
+    done
+}
+
 # The portable ZIP: the three files, in that order, with no extra attributes.
 quill_make_zip() {
     local stage=$1 out=$2

@@ -66,19 +66,29 @@ void MemoryWindow::WriteToWindow() {
 
 int ScriptedChance::Rand() {
     ++randCalls;
-    seed = seed * 214013u + 2531011u;
-    return static_cast<int>((seed >> 16) & 0x7fff);
+    if (!m_randScript.empty()) {
+        const int value = m_randScript.front();
+        m_randScript.erase(m_randScript.begin());
+        return value;
+    }
+    m_seed = m_seed * 214013u + 2531011u;
+    return static_cast<int>((m_seed >> 16) & 0x7fff);
 }
 
 int ScriptedChance::ClockSecond() {
     ++clockCalls;
-    if (!m_script.empty()) {
-        m_seconds = m_script.front();
-        m_script.erase(m_script.begin());
+    if (!m_secondsScript.empty()) {
+        m_seconds = m_secondsScript.front();
+        m_secondsScript.erase(m_secondsScript.begin());
     }
     return m_seconds;
 }
 
-void ScriptedChance::ScriptSeconds(std::vector<int> seconds) { m_script = std::move(seconds); }
+void SetAutoModes(MainFormState& state, bool randomized, int convention, int polarity, int figure) {
+    state.m_bRandomizeConvention = state.m_bRandomizePolarity = state.m_bRandomizeFigure = randomized ? 1 : 0;
+    state.m_nAutoConvention = convention;
+    state.m_nAutoPolarity = polarity;
+    state.m_nAutoFigure = figure;
+}
 
 }  // namespace quill::test

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "main_form.h"
@@ -12,7 +13,7 @@ namespace quill::test {
 class MemoryList final : public ListControl {
 public:
     void Fill(const std::vector<std::string>& texts) override;
-    int fills = 0;
+    int fills = 0;  // how often the form filled it
     void SelectPosition(int position) override;
     std::string TextAt(int position) const override;
 
@@ -55,23 +56,40 @@ private:
     MainFormState& m_state;
 };
 
-// A generator with the C runtime's arithmetic and a settable clock; counts draws.
+// A generator and a clock whose values a test chooses; counts the draws.
 class ScriptedChance final : public Chance {
 public:
+    // The scripted values in turn, then the C runtime's sequence.
     int Rand() override;
     int ClockSecond() override;
 
     void SetSeconds(int seconds) { m_seconds = seconds; }
     // Each further ClockSecond() call takes the next value; the last one sticks.
-    void ScriptSeconds(std::vector<int> seconds);
+    void ScriptSeconds(std::vector<int> seconds) { m_secondsScript = std::move(seconds); }
+    void ScriptRands(std::vector<int> values) { m_randScript = std::move(values); }
 
     unsigned randCalls = 0;
     unsigned clockCalls = 0;
-    unsigned seed = 1;
 
 private:
+    unsigned m_seed = 1;
     int m_seconds = 0;
-    std::vector<int> m_script;
+    std::vector<int> m_secondsScript;
+    std::vector<int> m_randScript;
 };
+
+// The main form on the in-memory window, started up as the program starts it.
+struct MemoryForm {
+    MainFormState state;
+    MemoryWindow window{state};
+    ScriptedChance chance;
+    MainForm form{state, window, chance};
+
+    MemoryForm() { form.StartUp(); }
+};
+
+// The settings window's six values: every mode drawn at random or none, and
+// the fixed choices.
+void SetAutoModes(MainFormState& state, bool randomized, int convention, int polarity, int figure);
 
 }  // namespace quill::test

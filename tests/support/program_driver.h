@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "resource.h"
-#include "window_probe.h"
+#include "win32_controls.h"
 
 namespace quill::test {
 
@@ -37,8 +37,8 @@ public:
     DWORD ThreadId() const { return m_process.dwThreadId; }
     bool Alive() const;
 
-    // A user's pick: the entry selected, then the list's selection change.
-    void Pick(int listId, int index);
+    void Pick(int listId, int index) { PickEntry(m_main, listId, index); }
+    // Picks the first entry with this text; false when there is none.
     bool PickText(int listId, const std::wstring& text);
     // Posted, so that a message box the click opens does not hold up the caller.
     void Click(int id) { PostMessageW(Item(id), BM_CLICK, 0, 0); }
@@ -47,10 +47,6 @@ public:
     bool ClickAndWait(int id);
 
     std::wstring Output() const { return TextOf(Item(IDC_OUTPUT)); }
-    std::vector<std::wstring> Entries(int listId) const;
-    int Selection(int listId) const;
-    std::wstring SelectedText(int listId) const;
-    bool Checked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
     // Presses Configure Auto; the settings window, or null when it does not come.
     HWND OpenSettings();

@@ -1,0 +1,122 @@
+// Long random sessions on the in-memory window, with what must hold on screen
+// checked after every step, and the work the form skips a user could not see.
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "expected.h"
+#include "memory_window.h"
+
+namespace quill::test {
+namespace {
+
+Screen ScreenOf(const MemoryWindow& window) {
+    Screen screen;
+    for (Category category : kCategories) screen.lists[static_cast<int>(category)] = window.ListOf(category).Entries();
+    screen.conventional = window.conventionalChecked;
+    screen.output = window.outputLine;
+    return screen;
+}
+
+TEST(Session, EveryStepLeavesWhatMustHoldOnScreen) {
+    MemoryForm f;
+    std::mt19937 random(20261208);
+    auto roll = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    const std::size_t fullConcepts =
+        1 + Words(Category::Concept, Polarity::Negative).count + Words(Category::Concept, Polarity::Positive).count;
+    int picks = 0, autoGenerates = 0, sentences = 0;
+    for (int step = 0; step < 6000; ++step) {
+        const int action = roll(12);
+        if (action < 7) {
+            const Category category = kCategories[roll(3)];
+            MemoryList& list = f.window.ListOf(category);
+            // Mostly real entries, sometimes the blank, now and then none at all.
+            const int position = roll(8) == 0 ? 0 : roll(static_cast<int>(list.Entries().size()) + 1) - (roll(20) == 0);
+            list.SelectPosition(position);
+            const std::string picked = list.TextAt(list.Selected());
+            f.form.NarrowOnSelection(category);
+            if (!picked.empty()) {
+                ASSERT_EQ(list.TextAt(list.Selected()), picked) << "step " << step;
+            }
+            ++picks;
+        } else if (action == 7) {
+            f.form.ResetLists();
+        } else if (action == 8) {
+            f.window.conventionalChecked = !f.window.conventionalChecked;
+            f.form.ConventionalSwitch();
+        } else if (action == 9) {
+            // A radio click, read only by the next command that reads the window.
+            f.window.checkedRadio = roll(2);
+            if (roll(2) == 0) f.form.ComposeFigure();
+        } else {
+            // Settings as the settings window leaves them, and any second of the minute.
+            MainFormState& s = f.state;
+            s.m_bRandomizeConvention = roll(2), s.m_bRandomizePolarity = roll(2), s.m_bRandomizeFigure = roll(2);
+            s.m_nAutoConvention = roll(2), s.m_nAutoPolarity = roll(2), s.m_nAutoFigure = roll(2);
+            f.chance.SetSeconds(roll(60));
+            f.form.AutoGenerate();
+            ++autoGenerates;
+        }
+        const Screen screen = ScreenOf(f.window);
+        ASSERT_EQ(ScreenProblem(screen), "") << "step " << step;
+        if (screen.lists[0].size() == fullConcepts) {
+            ASSERT_EQ(f.state.m_bNarrowed, 0) << "step " << step;
+        }
+        if (!screen.output.empty()) ++sentences;
+    }
+    EXPECT_GT(picks, 3000);
+    EXPECT_GT(autoGenerates, 1000);
+    EXPECT_GT(sentences, 1000);
+    // The only message a session can raise is the missing selection's.
+    for (const std::string& message : f.window.messages) {
+        EXPECT_TRUE(message == kMetaphorMissing || message == kSimileMissing) << message;
+    }
+}
+
+// The work skipped: a list is filled only when its entries change.
+TEST(Session, AListIsFilledOnlyWhenItsEntriesChange) {
+    MemoryForm f;
+    auto fills = [&f] { return f.window.concept.fills + f.window.action.fills + f.window.object.fills; };
+    SetAutoModes(f.state, false, 0, 1, 0);
+    f.chance.SetSeconds(5);
+    int before = fills();
+    f.form.AutoGenerate();
+    EXPECT_EQ(fills() - before, 3) << "each list once, straight to its words";
+    before = fills();
+    f.form.AutoGenerate();
+    f.window.concept.SelectPosition(0);
+    f.form.NarrowOnSelection(Category::Concept);
+    f.form.ResetLists();
+    f.form.ResetLists();
+    EXPECT_EQ(fills() - before, 3) << "only the reset from positive words to all";
+}
+
+TEST(Narrowing, APickWritesTheWindowOnce) {
+    MemoryForm f;
+    f.window.concept.SelectPosition(5);
+    const int before = f.window.writes;
+    f.form.NarrowOnSelection(Category::Concept);
+    EXPECT_EQ(f.window.writes - before, 1);
+}
+
+TEST(Narrowing, ATextGoneFromTheListLeavesIndex98AndNoSelection) {
+    MemoryForm f;
+    // The concept list shows a positive word while the action list narrows the
+    // lists to negative: the remembered concept is no longer there.
+    f.form.RestrictList(Category::Concept, Polarity::Positive);
+    f.state.m_nConcept = 1;
+    f.window.WriteToWindow();
+    const std::string joy = f.form.SelectionText(Category::Concept);
+    f.window.action.SelectPosition(1);
+    ASSERT_EQ(f.window.action.TextAt(1), "Abuses");
+    f.form.NarrowOnSelection(Category::Action);
+    EXPECT_EQ(f.state.m_nConcept, 98) << joy;
+    EXPECT_EQ(f.window.concept.Selected(), -1);
+    EXPECT_EQ(f.form.SelectionText(Category::Concept), "");
+    EXPECT_EQ(f.form.SelectionText(Category::Action), "Abuses");
+}
+
+}  // namespace
+}  // namespace quill::test
