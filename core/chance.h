@@ -14,11 +14,36 @@ protected:
     ~Chance() = default;
 };
 
-// The program's own source: the runtime's rand, never seeded, and the local clock.
+// The Windows program's source: the runtime's rand, never seeded, and the local clock.
 class RuntimeChance final : public Chance {
 public:
     int Rand() override;
     int ClockSecond() override;
+};
+
+// The Windows C runtime's rand, by its published formula, never seeded: the
+// same values on every platform, beginning 41, 18467, 6334.
+class WindowsRand {
+public:
+    int Next() {
+        m_state = m_state * 214013u + 2531011u;
+        return static_cast<int>((m_state >> 16) & 0x7fff);
+    }
+
+private:
+    unsigned m_state = 1;  // as srand(1), the state of a generator never seeded
+};
+
+// The source of an edition that runs where the Windows runtime does not: its
+// sequence and the local clock, so that the n-th Auto Generate at a given
+// second gives the same sentence as the Windows program's.
+class PortableChance final : public Chance {
+public:
+    int Rand() override { return m_rand.Next(); }
+    int ClockSecond() override;
+
+private:
+    WindowsRand m_rand;
 };
 
 }  // namespace quill

@@ -10,6 +10,11 @@
 
 namespace quill {
 
+// The order a sorted list keeps its entries in: case-insensitive, character by
+// character, with a text that begins a longer one first; for this vocabulary
+// that is the Windows sorted list's own order.
+bool ListSortsBefore(const std::string& a, const std::string& b);
+
 // One sorted drop-down list. None of these raises a selection-change notification.
 class ListControl {
 public:

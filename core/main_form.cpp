@@ -144,6 +144,16 @@ void MainForm::ShowFigure(bool windowShowsRecord) {
     if (m_sentences.empty() || m_sentences.back() != m_state.m_strOutput) m_sentences.push_back(m_state.m_strOutput);
 }
 
+void MainForm::ShowFigureOf(const std::string (&words)[3], Figure figure) {
+    ResetLists();
+    for (Category category : kCategories) {
+        IndexField(category) = FindPosition(m_window.List(category), words[static_cast<int>(category)]);
+    }
+    m_state.m_nFigure = static_cast<int>(figure);
+    m_window.WriteToWindow();
+    ComposeFigure();
+}
+
 // The record's output always holds what the line shows: the line is written
 // only from it.
 void MainForm::CopySentence() {

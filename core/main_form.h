@@ -73,6 +73,11 @@ public:
     void SetUpAutoLists(Convention convention, Polarity polarity, Figure figure);
     void PickRandomEntries(Convention convention, Polarity polarity);
 
+    // The words and the figure of a sentence given whole, as a link gives them:
+    // full lists with each word selected (the first of equal entries), then
+    // Generate. The lists are not narrowed until the user's next pick.
+    void ShowFigureOf(const std::string (&words)[3], Figure figure);
+
     // Copy: the sentence on the output line to the clipboard; nothing when the
     // line is empty. Changes nothing on the form.
     bool CanCopySentence() const { return !m_state.m_strOutput.empty(); }

@@ -2,20 +2,14 @@
 
 #include <objbase.h>
 
+#include "about_text.h"
 #include "resource.h"
 #include "version.h"
 
 namespace quill::win {
 namespace {
 
-// The licence's terms in brief; LICENSE.txt, shipped beside the program, has them whole.
-const wchar_t kNotice[] =
-    L"Quillmere builds a metaphor or a simile from three words you pick: a concept, "
-    L"an action and an object.\r\n\r\n"
-    L"Copyright (c) 2026 the Quillmere developers. Quillmere is free software under the "
-    L"MIT License: anyone may use, copy, change and pass it on, free or for a fee, provided "
-    L"that this copyright and the licence go with every copy. It comes with no warranty of "
-    L"any kind. The full terms are in LICENSE.txt.";
+const wchar_t kNotice[] = L"" QUILL_ABOUT_NOTICE;
 
 }  // namespace
 

@@ -32,6 +32,21 @@ TEST(RuntimeChance, TheGeneratorIsNeverSeeded) {
 #endif
 }
 
+// The Windows runtime's sequence, the same everywhere: the web edition's draws.
+TEST(WindowsRand, IsTheWindowsRuntimesSequence) {
+    WindowsRand rand;
+    EXPECT_EQ(rand.Next(), 41);
+    EXPECT_EQ(rand.Next(), 18467);
+    EXPECT_EQ(rand.Next(), 6334);
+#ifdef _WIN32
+    std::srand(1);
+    WindowsRand same;
+    int differ = 0;
+    for (int i = 0; i < 100000; ++i) differ += same.Next() != std::rand();
+    EXPECT_EQ(differ, 0);
+#endif
+}
+
 int LocalSecond() {
 #ifdef _WIN32
     SYSTEMTIME now;

@@ -24,7 +24,7 @@ std::vector<std::string> Expected(Category category, std::optional<Polarity> onl
         if (only && *only != polarity) continue;
         for (const char* word : Words(category, polarity)) entries.emplace_back(word);
     }
-    std::stable_sort(entries.begin(), entries.end(), MemoryList::SortsBefore);
+    std::stable_sort(entries.begin(), entries.end(), ListSortsBefore);
     return entries;
 }
 

@@ -1,16 +1,8 @@
 #include "memory_window.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace quill::test {
-
-bool MemoryList::SortsBefore(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::toupper(static_cast<unsigned char>(x)) <
-               std::toupper(static_cast<unsigned char>(y));
-    });
-}
 
 void MemoryList::Fill(const std::vector<std::string>& texts) {
     ++fills;
@@ -18,7 +10,7 @@ void MemoryList::Fill(const std::vector<std::string>& texts) {
     m_selected = -1;
     // Each text goes after the equal ones already there, as the sorted list inserts it.
     for (const std::string& text : texts) {
-        m_entries.insert(std::upper_bound(m_entries.begin(), m_entries.end(), text, SortsBefore), text);
+        m_entries.insert(std::upper_bound(m_entries.begin(), m_entries.end(), text, ListSortsBefore), text);
     }
 }
 
@@ -71,8 +63,7 @@ int ScriptedChance::Rand() {
         m_randScript.erase(m_randScript.begin());
         return value;
     }
-    m_seed = m_seed * 214013u + 2531011u;
-    return static_cast<int>((m_seed >> 16) & 0x7fff);
+    return m_rand.Next();
 }
 
 int ScriptedChance::ClockSecond() {

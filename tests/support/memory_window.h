@@ -20,10 +20,6 @@ public:
     int Selected() const { return m_selected; }
     const std::vector<std::string>& Entries() const { return m_entries; }
 
-    // The sorted list's order: case-insensitive, character by character, with a
-    // text that begins a longer one coming first.
-    static bool SortsBefore(const std::string& a, const std::string& b);
-
 private:
     std::vector<std::string> m_entries;
     int m_selected = -1;
@@ -59,7 +55,7 @@ private:
 // A generator and a clock whose values a test chooses; counts the draws.
 class ScriptedChance final : public Chance {
 public:
-    // The scripted values in turn, then the C runtime's sequence.
+    // The scripted values in turn, then the Windows runtime's sequence.
     int Rand() override;
     int ClockSecond() override;
 
@@ -72,7 +68,7 @@ public:
     unsigned clockCalls = 0;
 
 private:
-    unsigned m_seed = 1;
+    WindowsRand m_rand;
     int m_seconds = 0;
     std::vector<int> m_secondsScript;
     std::vector<int> m_randScript;

@@ -1,0 +1,98 @@
+#include "figure_link.h"
+
+#include <algorithm>
+#include <cctype>
+#include <iterator>
+
+#include "vocabulary.h"
+
+namespace quill {
+namespace {
+
+const char* const kKeys[] = {"concept", "action", "object", "figure"};
+const char* const kFigures[] = {"metaphor", "simile"};
+
+bool Unreserved(unsigned char c) { return std::isalnum(c) || c == '-' || c == '.' || c == '_' || c == '~'; }
+
+std::string Encode(const std::string& text) {
+    static const char hex[] = "0123456789ABCDEF";
+    std::string encoded;
+    for (const unsigned char c : text) {
+        if (Unreserved(c)) {
+            encoded += static_cast<char>(c);
+        } else {
+            encoded += '%';
+            encoded += hex[c >> 4];
+            encoded += hex[c & 15];
+        }
+    }
+    return encoded;
+}
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+std::optional<std::string> Decode(std::string_view text) {
+    std::string decoded;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '%') {
+            decoded += text[i];
+            continue;
+        }
+        if (text.size() - i < 3) return std::nullopt;
+        const int high = HexValue(text[i + 1]), low = HexValue(text[i + 2]);
+        if (high < 0 || low < 0) return std::nullopt;
+        decoded += static_cast<char>(high * 16 + low);
+        i += 2;
+    }
+    return decoded;
+}
+
+bool IsWordOf(Category category, const std::string& text) {
+    for (Polarity polarity : {Polarity::Negative, Polarity::Positive}) {
+        const WordList words = Words(category, polarity);
+        if (std::find(words.begin(), words.end(), text) != words.end()) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string FigureLinkText(const FigureLink& link) {
+    std::string text;
+    for (int i = 0; i < 3; ++i) text += std::string(kKeys[i]) + '=' + Encode(link.words[i]) + '&';
+    return text + kKeys[3] + '=' + kFigures[link.figure == Figure::Simile ? 1 : 0];
+}
+
+std::optional<FigureLink> ParseFigureLink(std::string_view text) {
+    if (text.empty() || text.size() > kMaxFigureLinkLength) return std::nullopt;
+    std::optional<std::string> values[4];
+    for (std::size_t start = 0, end = 0; end != std::string_view::npos; start = end + 1) {
+        end = text.find('&', start);
+        const std::string_view pair = text.substr(start, end == std::string_view::npos ? end : end - start);
+        const std::size_t equals = pair.find('=');
+        if (equals == std::string_view::npos) return std::nullopt;
+        const auto key = std::find(std::begin(kKeys), std::end(kKeys), pair.substr(0, equals));
+        if (key == std::end(kKeys)) return std::nullopt;
+        std::optional<std::string>& value = values[key - std::begin(kKeys)];
+        if (value) return std::nullopt;  // a key given twice
+        value = Decode(pair.substr(equals + 1));
+        if (!value) return std::nullopt;
+    }
+    FigureLink link;
+    for (Category category : kCategories) {
+        const std::optional<std::string>& word = values[static_cast<int>(category)];
+        if (!word || !IsWordOf(category, *word)) return std::nullopt;
+        link.words[static_cast<int>(category)] = *word;
+    }
+    if (values[3] == kFigures[0]) return link;
+    if (values[3] != kFigures[1]) return std::nullopt;
+    link.figure = Figure::Simile;
+    return link;
+}
+
+}  // namespace quill
