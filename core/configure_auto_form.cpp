@@ -20,6 +20,10 @@ ConfigureAutoForm::ModeFields ConfigureAutoForm::FieldsOf(AutoMode mode) {
             &MainFormState::m_bRandomizeConvention, &MainFormState::m_nAutoConvention};
 }
 
+int& ConfigureAutoState::Randomize(AutoMode mode) { return this->*ConfigureAutoForm::FieldsOf(mode).randomize; }
+
+int& ConfigureAutoState::Choice(AutoMode mode) { return this->*ConfigureAutoForm::FieldsOf(mode).choice; }
+
 void ConfigureAutoForm::StartUp() {
     // Convention, polarity, figure: the order the pairs are disabled in.
     const AutoMode modes[] = {AutoMode::Convention, AutoMode::Polarity, AutoMode::Figure};

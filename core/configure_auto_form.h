@@ -33,6 +33,10 @@ struct ConfigureAutoState {
     int m_nConvention = -1;
     int m_nFigure = -1;
     int m_nPolarity = -1;
+
+    // The fields of one mode: its check box and its radio pair.
+    int& Randomize(AutoMode mode);
+    int& Choice(AutoMode mode);
 };
 
 class ConfigureAutoForm {
@@ -51,6 +55,8 @@ public:
     void RandomizeEverything();
 
 private:
+    friend struct ConfigureAutoState;
+
     // One mode's fields, here and in the main form.
     struct ModeFields {
         int ConfigureAutoState::*randomize;

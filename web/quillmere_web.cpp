@@ -123,27 +123,23 @@ class PageSettings final : public quill::ConfigureAutoWindow {
 public:
     explicit PageSettings(quill::ConfigureAutoState& state) : m_state(state) {}
 
+    // The page has the boxes and radio pairs in AutoMode's order.
     void ReadFromWindow() override {
         for (int mode = 0; mode < 3; ++mode) {
-            m_state.*kBoxes[mode] = page_box(mode);
-            m_state.*kChoices[mode] = page_choice(mode);
+            m_state.Randomize(static_cast<quill::AutoMode>(mode)) = page_box(mode);
+            m_state.Choice(static_cast<quill::AutoMode>(mode)) = page_choice(mode);
         }
     }
     void WriteToWindow() override {
         for (int mode = 0; mode < 3; ++mode) {
-            page_set_box(mode, m_state.*kBoxes[mode]);
-            page_set_choice(mode, m_state.*kChoices[mode]);
+            page_set_box(mode, m_state.Randomize(static_cast<quill::AutoMode>(mode)));
+            page_set_choice(mode, m_state.Choice(static_cast<quill::AutoMode>(mode)));
         }
     }
     void EnablePair(quill::AutoMode mode, bool enable) override { page_enable_pair(static_cast<int>(mode), enable); }
 
 private:
-    using S = quill::ConfigureAutoState;
-    // The page's boxes and radio pairs in AutoMode's order.
-    static constexpr int S::*kBoxes[] = {&S::m_bRandomizeConvention, &S::m_bRandomizeFigure, &S::m_bRandomizePolarity};
-    static constexpr int S::*kChoices[] = {&S::m_nConvention, &S::m_nFigure, &S::m_nPolarity};
-
-    S& m_state;
+    quill::ConfigureAutoState& m_state;
 };
 
 // One opening of the settings dialog: its model, on the page, over the main form.

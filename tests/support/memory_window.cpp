@@ -75,6 +75,31 @@ int ScriptedChance::ClockSecond() {
     return m_seconds;
 }
 
+void MemorySettings::ReadFromWindow() {
+    for (int i = 0; i < 3; ++i) {
+        state.Randomize(static_cast<AutoMode>(i)) = pairs[i].box;
+        state.Choice(static_cast<AutoMode>(i)) = pairs[i].radio;
+    }
+}
+
+void MemorySettings::WriteToWindow() {
+    for (int i = 0; i < 3; ++i) {
+        pairs[i].box = state.Randomize(static_cast<AutoMode>(i)) != 0;
+        pairs[i].radio = state.Choice(static_cast<AutoMode>(i));
+    }
+}
+
+void MemorySettings::ClickBox(AutoMode mode) {
+    (*this)[mode].box = !(*this)[mode].box;
+    form.OnBox(mode);
+}
+
+void MemorySettings::ClickRadio(AutoMode mode, int index) {
+    if (!(*this)[mode].enabled) return;
+    (*this)[mode].radio = index;
+    form.OnRadio(mode);
+}
+
 void SetAutoModes(MainFormState& state, bool randomized, int convention, int polarity, int figure) {
     state.m_bRandomizeConvention = state.m_bRandomizePolarity = state.m_bRandomizeFigure = randomized ? 1 : 0;
     state.m_nAutoConvention = convention;

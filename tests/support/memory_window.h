@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "configure_auto_form.h"
 #include "main_form.h"
 
 namespace quill::test {
@@ -82,6 +83,31 @@ struct MemoryForm {
     MainForm form{state, window, chance};
 
     MemoryForm() { form.StartUp(); }
+};
+
+// One opening of the settings window in memory, with its model over the main form.
+struct MemorySettings final : ConfigureAutoWindow {
+    // One mode's check box and radio pair as a user sees them.
+    struct Pair {
+        bool box = false;
+        int radio = -1;
+        bool enabled = true;
+    };
+
+    explicit MemorySettings(MainFormState& mainForm) : form(state, mainForm, *this) { form.StartUp(); }
+
+    void ReadFromWindow() override;
+    void WriteToWindow() override;
+    void EnablePair(AutoMode mode, bool enable) override { (*this)[mode].enabled = enable; }
+
+    Pair& operator[](AutoMode mode) { return pairs[static_cast<int>(mode)]; }
+    void ClickBox(AutoMode mode);
+    // A disabled radio button takes no click.
+    void ClickRadio(AutoMode mode, int index);
+
+    Pair pairs[3];
+    ConfigureAutoState state;
+    ConfigureAutoForm form;
 };
 
 // The settings window's six values: every mode drawn at random or none, and
