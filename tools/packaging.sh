@@ -8,6 +8,7 @@
 
 QUILL_SOURCE=${QUILL_SOURCE:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 QUILL_FILES=(Quillmere.exe README.txt LICENSE.txt)
+QUILL_WEB_FILES=(quillmere.html README.txt LICENSE.txt)
 
 quill_fail() { echo "package: $*" >&2; return 1; }
 
@@ -82,11 +83,24 @@ quill_place() {
     done
 }
 
-# The portable ZIP: the three files, in that order, with no extra attributes.
+# Copies the web edition's page, its read-me and the licence from WEB_BUILD_DIR
+# into STAGE, every file dated EPOCH.
+quill_stage_web() {
+    local build=$1 stage=$2 epoch=$3
+    mkdir -p "$stage" || return 1
+    cp "$build/quillmere.html" "$build/README.txt" "$QUILL_SOURCE/LICENSE.txt" "$stage/" || return 1
+    chmod 644 "${QUILL_WEB_FILES[@]/#/$stage/}" && touch -d "@$epoch" "${QUILL_WEB_FILES[@]/#/$stage/}"
+}
+
+# A ZIP of the named files of STAGE (the portable program's three unless
+# named), in that order, with no extra attributes.
 quill_make_zip() {
     local stage=$1 out=$2
+    shift 2
+    local files=("$@")
+    [ ${#files[@]} -gt 0 ] || files=("${QUILL_FILES[@]}")
     rm -f "$out"
-    (cd "$stage" && TZ=UTC zip -X -q -D "$out" "${QUILL_FILES[@]}") || quill_fail "zip failed"
+    (cd "$stage" && TZ=UTC zip -X -q -D "$out" "${files[@]}") || quill_fail "zip failed"
 }
 
 # The NSIS installer. PICTURES holds quillmere.ico and the installer's two

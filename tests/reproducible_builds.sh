@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# The same sources build to the same Quillmere.exe and the same web page: a
+# second build of this checkout, in other folders and at a later time, must
+# match the tested ones byte for byte (tools/reproduce does the same for every
+# package).
+# Usage: reproducible_builds.sh SOURCE_DIR TOOLCHAIN_FILE TESTED_EXE TESTED_PAGE WORK_DIR
+set -u
+source=$1 toolchain=$2 tested_exe=$3 tested_page=$4 work=$5
+. "$(dirname "$0")/verdicts.sh" || exit 1
+. "$(dirname "$0")/../tools/program.sh" || exit 1
+
+# The work folder is the build's own, named by CMake: never empty, never the source.
+[ -n "$work" ] && [ "$work" != "$source" ] || exit 1
+rm -rf "$work"
+cmake -S "$source" -B "$work/exe" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+      -DBUILD_TESTING=OFF >/dev/null &&
+    cmake --build "$work/exe" --target Quillmere >/dev/null
+verdict "a second build of the exe in $work/exe succeeds" $?
+cmp "$tested_exe" "$work/exe/bin/Quillmere.exe"
+verdict "the second build's Quillmere.exe is identical to the tested one" $?
+
+cmake -S "$source" -B "$work/web" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$source/cmake/emscripten.cmake" \
+      -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF >/dev/null &&
+    cmake --build "$work/web" --target quillmere >/dev/null
+verdict "a second build of the web page in $work/web succeeds" $?
+cmp "$tested_page" "$work/web/quillmere.html"
+verdict "the second build's quillmere.html is identical to the tested one" $?
+
+quill_stop_wine "$work/exe/wineprefix"
+verdicts
