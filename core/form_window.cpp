@@ -11,4 +11,9 @@ bool ListSortsBefore(const std::string& a, const std::string& b) {
     });
 }
 
+std::vector<std::string> SortedAsAList(std::vector<std::string> texts) {
+    std::stable_sort(texts.begin(), texts.end(), ListSortsBefore);
+    return texts;
+}
+
 }  // namespace quill

@@ -15,6 +15,10 @@ namespace quill {
 // that is the Windows sorted list's own order.
 bool ListSortsBefore(const std::string& a, const std::string& b);
 
+// The texts as a sorted list holds them once each has been added in turn: in
+// that order, equal ones in the order they came.
+std::vector<std::string> SortedAsAList(std::vector<std::string> texts);
+
 // One sorted drop-down list. None of these raises a selection-change notification.
 class ListControl {
 public:

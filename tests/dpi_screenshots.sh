@@ -9,12 +9,12 @@ bin=$1 build=$2 artifacts=$3
 . "$(dirname "$0")/../tools/program.sh"
 mkdir -p "$artifacts" || exit 1
 
+# One prefix of its own, set to each DPI in turn; Wine reads the setting when
+# its server starts again.
+prefix="$build/wineprefix-dpi"
 for dpi in 96 144 192; do
-    prefix="$build/wineprefix-dpi$dpi"
-    if [ ! -f "$prefix/.dpi" ]; then
-        "$QUILL_WINE_RUN" "$prefix" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
-            >/dev/null 2>&1 && quill_stop_wine "$prefix" && touch "$prefix/.dpi"
-    fi
+    "$QUILL_WINE_RUN" "$prefix" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+    quill_stop_wine "$prefix"
     # What Windows programs are told here, not what was asked for.
     seen=$("$QUILL_WINE_RUN" "$prefix" "$bin/probe.exe" dpi 2>/dev/null | tr -d '\r')
     [ "$seen" = "$dpi" ]
@@ -50,7 +50,7 @@ for dpi in 96 144 192; do
 
     xdotool key Escape
     quill_ended
-    quill_stop_wine "$prefix"
 done
+quill_stop_wine "$prefix"
 
 verdicts "screenshots in $artifacts"

@@ -24,8 +24,7 @@ std::vector<std::string> Expected(Category category, std::optional<Polarity> onl
         if (only && *only != polarity) continue;
         for (const char* word : Words(category, polarity)) entries.emplace_back(word);
     }
-    std::stable_sort(entries.begin(), entries.end(), ListSortsBefore);
-    return entries;
+    return SortedAsAList(entries);
 }
 
 class Scenario : public ::testing::Test {

@@ -4,7 +4,6 @@
 // as the Windows shell sends messages to its own.
 #include <emscripten.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -63,10 +62,7 @@ public:
     explicit PageList(int index) : m_index(index) {}
 
     void Fill(const std::vector<std::string>& texts) override {
-        m_entries.clear();
-        for (const std::string& text : texts) {
-            m_entries.insert(std::upper_bound(m_entries.begin(), m_entries.end(), text, quill::ListSortsBefore), text);
-        }
+        m_entries = quill::SortedAsAList(texts);
         std::string lines;
         for (const std::string& entry : m_entries) lines += entry + '\n';
         page_fill(m_index, lines.c_str());

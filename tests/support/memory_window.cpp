@@ -1,17 +1,12 @@
 #include "memory_window.h"
 
-#include <algorithm>
 
 namespace quill::test {
 
 void MemoryList::Fill(const std::vector<std::string>& texts) {
     ++fills;
-    m_entries.clear();
+    m_entries = SortedAsAList(texts);
     m_selected = -1;
-    // Each text goes after the equal ones already there, as the sorted list inserts it.
-    for (const std::string& text : texts) {
-        m_entries.insert(std::upper_bound(m_entries.begin(), m_entries.end(), text, ListSortsBefore), text);
-    }
 }
 
 void MemoryList::SelectPosition(int position) {

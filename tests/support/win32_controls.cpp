@@ -74,22 +74,21 @@ bool Checked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BS
 std::vector<std::string> ListEntries(HWND list) {
     const auto count = SendMessageW(list, CB_GETCOUNT, 0, 0);
     std::vector<std::string> entries;
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[128] = L"";
-        SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-        entries.push_back(win::Narrow(text));
-    }
+    for (int i = 0; i < count; ++i) entries.push_back(ListText(list, i));
     return entries;
+}
+
+std::string ListText(HWND list, int position) {
+    wchar_t text[128] = L"";
+    SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(text));
+    return win::Narrow(text);
 }
 
 int ListSelection(HWND list) { return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)); }
 
 std::string SelectedText(HWND list) {
     const int index = ListSelection(list);
-    if (index < 0) return std::string();
-    wchar_t text[128] = L"";
-    SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
-    return win::Narrow(text);
+    return index < 0 ? std::string() : ListText(list, index);
 }
 
 void PickEntry(HWND dialog, int listId, int position) {

@@ -20,9 +20,10 @@ std::vector<std::wstring> ChildTexts(HWND window);
 
 bool Checked(HWND button);
 
-// A drop-down list's entries, its selected position (-1 for none) and the text
-// there (empty for none), as UTF-8.
+// A drop-down list's entries, one of them, its selected position (-1 for
+// none) and the text there (empty for none), as UTF-8.
 std::vector<std::string> ListEntries(HWND list);
+std::string ListText(HWND list, int position);
 int ListSelection(HWND list);
 std::string SelectedText(HWND list);
 // A user's pick: the entry selected, then the list's selection change.
