@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace quill {
 
@@ -12,8 +13,12 @@ bool ListSortsBefore(const std::string& a, const std::string& b) {
 }
 
 std::vector<std::string> SortedAsAList(std::vector<std::string> texts) {
-    std::stable_sort(texts.begin(), texts.end(), ListSortsBefore);
-    return texts;
+    std::vector<std::string> entries;
+    entries.reserve(texts.size());
+    for (std::string& text : texts) {
+        entries.insert(std::upper_bound(entries.begin(), entries.end(), text, ListSortsBefore), std::move(text));
+    }
+    return entries;
 }
 
 }  // namespace quill

@@ -214,9 +214,13 @@ test('Auto Generate at a fixed second, the settings and copying are the native c
     ['fresh'], ['clock', 59], ['auto'], ['auto'], ['copy'], LOOK, ['generate'], ['copy-all'], LOOK,
   ]);
   // Ctrl+C takes the sentence, unless some text on the page is selected.
+  const clipboard = () => page.evaluate(() => navigator.clipboard.readText());
   await page.evaluate(() => navigator.clipboard.writeText('something else'));
   await page.keyboard.press('Control+c');
-  assert.equal(await page.evaluate(() => navigator.clipboard.readText()), await main(page).getByRole('status').textContent());
+  assert.equal(await clipboard(), await main(page).getByRole('status').textContent());
+  await page.getByRole('heading', { name: 'Quillmere', level: 1 }).selectText();
+  await page.keyboard.press('Control+c');
+  assert.equal(await clipboard(), 'Quillmere');
   await page.close();
 });
 
