@@ -52,14 +52,6 @@ std::optional<std::string> Decode(std::string_view text) {
     return decoded;
 }
 
-bool IsWordOf(Category category, const std::string& text) {
-    for (Polarity polarity : {Polarity::Negative, Polarity::Positive}) {
-        const WordList words = Words(category, polarity);
-        if (std::find(words.begin(), words.end(), text) != words.end()) return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 std::string FigureLinkText(const FigureLink& link) {
@@ -86,7 +78,7 @@ std::optional<FigureLink> ParseFigureLink(std::string_view text) {
     FigureLink link;
     for (Category category : kCategories) {
         const std::optional<std::string>& word = values[static_cast<int>(category)];
-        if (!word || !IsWordOf(category, *word)) return std::nullopt;
+        if (!word || !InCategory(category, *word)) return std::nullopt;
         link.words[static_cast<int>(category)] = *word;
     }
     if (values[3] == kFigures[0]) return link;

@@ -127,14 +127,6 @@ const char kObjectFailure[] =
 
 bool IsFigure(Figure figure) { return figure == Figure::Metaphor || figure == Figure::Simile; }
 
-bool InCategory(Category category, const std::string& text) {
-    for (Polarity polarity : {Polarity::Negative, Polarity::Positive}) {
-        const WordList list = Words(category, polarity);
-        if (std::find(list.begin(), list.end(), text) != list.end()) return true;
-    }
-    return false;
-}
-
 std::string Lowercase(std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;

@@ -73,6 +73,14 @@ WordList Words(Category category, Polarity polarity) {
     return WordList{nullptr, 0};
 }
 
+bool InCategory(Category category, const std::string& text) {
+    for (Polarity polarity : {Polarity::Negative, Polarity::Positive}) {
+        const WordList words = Words(category, polarity);
+        if (std::find(words.begin(), words.end(), text) != words.end()) return true;
+    }
+    return false;
+}
+
 Polarity ClassifyPolarity(const std::string& text) {
     const bool positive = std::any_of(std::begin(kCategories), std::end(kCategories), [&text](Category category) {
         const WordList words = Words(category, Polarity::Positive);

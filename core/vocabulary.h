@@ -30,6 +30,9 @@ struct WordList {
 // The entries of one category and polarity, in the order they are added to a list.
 WordList Words(Category category, Polarity polarity);
 
+// Whether the text is one of the category's words, compared byte for byte with case.
+bool InCategory(Category category, const std::string& text);
+
 // Positive exactly when the text is one of the positive words of any category,
 // compared byte for byte with case; everything else is Negative.
 Polarity ClassifyPolarity(const std::string& text);
