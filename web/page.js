@@ -73,7 +73,10 @@
     click('configure-auto', () => Module._quill_open_settings());
     click('copy', () => Module._quill_copy());
     click('copy-all', () => Module._quill_copy_all());
-    click('about', () => $('about-box').showModal());
+    click('about', () => {
+      $('about-box').showModal();
+      $('about-ok').focus();
+    });
     click('randomize-everything', () => Module._quill_randomize_everything());
     click('settings-ok', () => Module._quill_close_settings());
     modes.forEach((fieldset, mode) => {
