@@ -152,7 +152,6 @@ public:
     App() { m_form.StartUp(); }
 
     quill::MainForm& Form() { return m_form; }
-    quill::MainFormState& State() { return m_state; }
 
     // After a command: what Copy and Copy All can take, and, when the command
     // showed a sentence, the link to it in the address.
