@@ -1,5 +1,6 @@
-// What the main form's logic needs of the window it runs in. The Win32 shell
-// implements this on real controls; the tests implement it in memory.
+// What the main form's logic needs of the window it runs in: the Windows
+// program's dialog, the web edition's page and the tests' in-memory window
+// each implement it on their own controls.
 #pragma once
 
 #include <string>
@@ -9,15 +10,6 @@
 #include "vocabulary.h"
 
 namespace quill {
-
-// The order a sorted list keeps its entries in: case-insensitive, character by
-// character, with a text that begins a longer one first; for this vocabulary
-// that is the Windows sorted list's own order.
-bool ListSortsBefore(const std::string& a, const std::string& b);
-
-// The texts as a sorted list holds them once each has been added in turn: in
-// that order, equal ones in the order they came.
-std::vector<std::string> SortedAsAList(std::vector<std::string> texts);
 
 // One sorted drop-down list. None of these raises a selection-change notification.
 class ListControl {

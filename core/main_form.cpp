@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <iterator>
 #include <numeric>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -122,26 +123,34 @@ void MainForm::ConventionalSwitch() {
 
 void MainForm::ComposeFigure() {
     m_window.ReadFromWindow();
-    ShowFigure(true);
+    if (const std::optional<std::string> sentence = SelectedSentence()) {
+        ShowSentence(*sentence);
+    } else {
+        ShowMissingSelection();
+    }
 }
 
-void MainForm::ShowFigure(bool windowShowsRecord) {
+std::optional<std::string> MainForm::SelectedSentence() {
     const std::string concept = SelectionText(Category::Concept);
     const std::string action = SelectionText(Category::Action);
     const std::string object = SelectionText(Category::Object);
+    if (concept.empty() || action.empty() || object.empty()) return std::nullopt;
     const auto figure = static_cast<Figure>(m_state.m_nFigure);
-    if (concept.empty() || action.empty() || object.empty()) {
-        if (!windowShowsRecord) m_window.WriteToWindow();
-        m_window.ShowMessage(figure == Figure::Metaphor ? kMetaphorMissing : kSimileMissing);
-        return;
-    }
     const std::string conceptPhrase = ConvertStringConcept(concept, figure, m_window);
     const std::string actionPhrase = ConvertStringAction(action, figure, m_window);
     const std::string objectPhrase = ConvertStringObject(object, figure, m_window);
-    m_state.m_strOutput = figure == Figure::Metaphor ? actionPhrase + conceptPhrase + objectPhrase
-                                              : conceptPhrase + actionPhrase + objectPhrase;
+    return figure == Figure::Metaphor ? actionPhrase + conceptPhrase + objectPhrase
+                                      : conceptPhrase + actionPhrase + objectPhrase;
+}
+
+void MainForm::ShowSentence(const std::string& sentence) {
+    m_state.m_strOutput = sentence;
     m_window.WriteToWindow();
-    if (m_sentences.empty() || m_sentences.back() != m_state.m_strOutput) m_sentences.push_back(m_state.m_strOutput);
+    if (m_sentences.empty() || m_sentences.back() != sentence) m_sentences.push_back(sentence);
+}
+
+void MainForm::ShowMissingSelection() {
+    m_window.ShowMessage(static_cast<Figure>(m_state.m_nFigure) == Figure::Metaphor ? kMetaphorMissing : kSimileMissing);
 }
 
 void MainForm::ShowFigureOf(const std::string (&words)[3], Figure figure) {
@@ -216,7 +225,12 @@ void MainForm::AutoGenerate() {
     const auto settledPolarity = static_cast<Polarity>(polarity);
     SetUpAutoLists(settledConvention, settledPolarity, static_cast<Figure>(figure));
     PickRandomEntries(settledConvention, settledPolarity);
-    ShowFigure(false);
+    if (const std::optional<std::string> sentence = SelectedSentence()) {
+        ShowSentence(*sentence);
+    } else {
+        m_window.WriteToWindow();  // the lists as set up, before the message over them
+        ShowMissingSelection();
+    }
 }
 
 int MainForm::DrawModeBit(int value) {

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,9 +51,6 @@ public:
     // Full lists with the blank entry selected in each; also the Reset command.
     void ResetLists();
 
-    // The category's list becomes the blank entry plus that polarity's words.
-    void RestrictList(Category category, Polarity polarity);
-
     // A click on the Conventional box: full lists, keeping the new switch and figure.
     void ConventionalSwitch();
 
@@ -66,12 +64,6 @@ public:
     // Auto Generate: settles convention, polarity and figure, fits the lists to
     // them, picks a word in each at random and composes the sentence.
     void AutoGenerate();
-    // The clock's seconds field counts the draws; only the last one decides.
-    int DrawModeBit(int value);
-    // Auto Generate's steps, which leave the window to its closing write. Only
-    // the values 0 and 1 of each mode restrict the lists and pick words.
-    void SetUpAutoLists(Convention convention, Polarity polarity, Figure figure);
-    void PickRandomEntries(Convention convention, Polarity polarity);
 
     // The words and the figure of a sentence given whole, as a link gives them:
     // full lists with each word selected (the first of equal entries), then
@@ -89,17 +81,31 @@ public:
     // The text at the position held in the list's index field.
     std::string SelectionText(Category category);
 
-    int& IndexField(Category category);
-
 private:
+    // The category's list becomes the blank entry plus that polarity's words.
+    void RestrictList(Category category, Polarity polarity);
     // Fills a list with the blank entry and the words of these polarities,
     // unless it holds exactly those already.
     void FillList(Category category, std::initializer_list<Polarity> polarities);
     // The blank entry of every list chosen, in the record; lists so reset are not narrowed.
     void SelectBlanks();
-    // Generate once the record is read: the sentence from the selected words, or
-    // the missing-selection message over a window that shows the record.
-    void ShowFigure(bool windowShowsRecord);
+    int& IndexField(Category category);
+
+    // Auto Generate's steps, which leave the window to its closing write. The
+    // clock's seconds field counts the draws of a mode; only the last one
+    // decides. Only the values 0 and 1 of each mode restrict the lists and
+    // pick words.
+    int DrawModeBit(int value);
+    void SetUpAutoLists(Convention convention, Polarity polarity, Figure figure);
+    void PickRandomEntries(Convention convention, Polarity polarity);
+
+    // The sentence of the three selected words in the record's figure, each
+    // word that has no phrase saying so; none when a list has no word selected.
+    std::optional<std::string> SelectedSentence();
+    // The sentence on the output line, through a write of the whole record.
+    void ShowSentence(const std::string& sentence);
+    // The missing-selection message of the record's figure.
+    void ShowMissingSelection();
 
     MainFormState& m_state;
     FormWindow& m_window;

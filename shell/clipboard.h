@@ -1,9 +1,6 @@
 // The clipboard, for the text a user takes to another program.
 #pragma once
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <string>

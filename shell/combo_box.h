@@ -1,9 +1,6 @@
 // A sorted drop-down list control as the form logic's list.
 #pragma once
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <string>

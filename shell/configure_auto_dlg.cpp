@@ -6,8 +6,6 @@
 
 namespace quill::win {
 
-int CConfigureAutoDlg::s_liveInstances = 0;
-
 const RouteRow CConfigureAutoDlg::kRoutes[] = {
     OnCommand(BN_CLICKED, IDC_RANDOMIZE_EVERYTHING, &CConfigureAutoDlg::RandomizeEverything),
     OnMessage(WM_DESTROY, &CConfigureAutoDlg::OnDestroy),
@@ -23,11 +21,7 @@ const RouteRow CConfigureAutoDlg::kRoutes[] = {
 };
 
 CConfigureAutoDlg::CConfigureAutoDlg(CQuillmereDlg* parent)
-    : Dialog(IDD_CONFIGURE_AUTO, kRoutes), m_pParent(parent), m_form(m_state, parent->Form(), *this) {
-    ++s_liveInstances;
-}
-
-CConfigureAutoDlg::~CConfigureAutoDlg() { --s_liveInstances; }
+    : Dialog(IDD_CONFIGURE_AUTO, kRoutes), m_pParent(parent), m_form(m_state, parent->FormState(), *this) {}
 
 bool CConfigureAutoDlg::CreateAndShow() {
     // The desktop as parent: a top-level window with no owner, so it has its own
@@ -66,7 +60,7 @@ void CConfigureAutoDlg::EnablePair(AutoMode mode, bool enable) {
 }
 
 bool CConfigureAutoDlg::OnDestroy(WPARAM, LPARAM, LRESULT&) {
-    m_pParent->m_pConfigDlg = nullptr;
+    m_pParent->ConfigureAutoClosed();
     return false;  // the default destroy handling runs as well
 }
 

@@ -12,20 +12,14 @@ class CQuillmereDlg;
 class CConfigureAutoDlg final : public Dialog, public ConfigureAutoWindow {
 public:
     explicit CConfigureAutoDlg(CQuillmereDlg* parent);
-    ~CConfigureAutoDlg() override;
 
     // Creates the window unowned and shows it; on failure the object is gone and
     // false comes back. Afterwards the object belongs to its window.
     bool CreateAndShow();
 
-    // How many settings objects exist; leak checks use it.
-    static int LiveInstances() { return s_liveInstances; }
-
     void ReadFromWindow() override { UpdateData(true); }
     void WriteToWindow() override { UpdateData(false); }
     void EnablePair(AutoMode mode, bool enable) override;
-
-    CQuillmereDlg* const m_pParent;
 
 protected:
     void DoDataExchange(DataExchange& dx) override;
@@ -45,8 +39,9 @@ private:
     bool OnDestroy(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     static const RouteRow kRoutes[];
-    static int s_liveInstances;
 
+    // The main window whose form this window reads and writes.
+    CQuillmereDlg* const m_pParent;
     ConfigureAutoState m_state;
     ConfigureAutoForm m_form;
     bool m_ownedByWindow = false;

@@ -2,9 +2,6 @@
 // class with a static routing table, and data exchange through its bindings.
 #pragma once
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <cstddef>

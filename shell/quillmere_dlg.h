@@ -16,16 +16,15 @@ public:
     explicit CQuillmereDlg(Chance& chance);
 
     // The record behind the window; the settings window writes its auto fields.
-    MainFormState& Form() { return m_state; }
+    MainFormState& FormState() { return m_state; }
+    // The settings window's word that its window is gone.
+    void ConfigureAutoClosed() { m_pConfigDlg = nullptr; }
 
     void ReadFromWindow() override { UpdateData(true); }
     void WriteToWindow() override { UpdateData(false); }
     ListControl& List(Category category) override;
     void ShowMessage(const std::string& text) override;
     void CopyText(const std::string& text) override;
-
-    // The one open settings window, or none.
-    CConfigureAutoDlg* m_pConfigDlg = nullptr;
 
 protected:
     // How the About window opens the web site.
@@ -64,6 +63,8 @@ private:
     ComboBox m_ctlConcept;
     HICON m_hIcon;
     MainForm m_form;
+    // The one open settings window, or none.
+    CConfigureAutoDlg* m_pConfigDlg = nullptr;
 };
 
 }  // namespace quill::win

@@ -1,8 +1,5 @@
 #include "text.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <vector>

@@ -46,6 +46,24 @@ quill_stage() {
     chmod 644 "${QUILL_FILES[@]/#/$stage/}" && touch -d "@$epoch" "${QUILL_FILES[@]/#/$stage/}"
 }
 
+# Whether BUILD_DIR may be built in: a folder that does not exist yet, an empty
+# one, or a build folder whose CMake cache names this source folder. Any other
+# folder is somebody else's (or the source itself), and nothing is built there.
+quill_check_build_dir() {
+    local build=$1 home
+    [ -e "$build" ] || [ -L "$build" ] || return 0
+    [ -d "$build" ] || quill_fail "$build is not a folder; give a new or empty folder to build in" || return 1
+    [ "$(cd "$build" && pwd -P)" != "$(cd "$QUILL_SOURCE" && pwd -P)" ] ||
+        quill_fail "$build is the source folder; give a new or empty folder to build in" || return 1
+    [ -n "$(ls -A "$build")" ] || return 0
+    if [ -f "$build/CMakeCache.txt" ]; then
+        home=$(quill_cache_value "$build" CMAKE_HOME_DIRECTORY)
+        [ -n "$home" ] && [ -d "$home" ] && [ "$(cd "$home" && pwd -P)" = "$(cd "$QUILL_SOURCE" && pwd -P)" ] && return 0
+        quill_fail "$build is a build folder of ${home:-another project}, not of $QUILL_SOURCE" || return 1
+    fi
+    quill_fail "$build holds files of its own and is no Quillmere build folder; give a new or empty folder to build in"
+}
+
 # Whether OUT_DIR can take the packages named: an existing folder this user
 # can write in, where none of those names is a folder, or a path whose nearest
 # existing folder is writable, so that it can be made.
@@ -169,19 +187,20 @@ quill_check_signing() {
 }
 
 # Writes an executable script SCRIPT that signs the file it is given in place.
+# Every value goes into it quoted, so a path may hold any character.
 quill_write_signer() {
-    local script=$1 web_site=$2 password_option=
+    local script=$1 web_site=$2 password_option=()
     if [ -n "${QUILL_SIGN_PASSWORD:-}" ]; then
         # From a file, so that the password shows in no process list.
         (umask 077 && printf '%s' "$QUILL_SIGN_PASSWORD" >"$script.password") || return 1
-        password_option="-readpass \"$script.password\""
+        password_option=(-readpass "$script.password")
     fi
-    cat >"$script" <<EOF
-#!/usr/bin/env bash
-set -e
-osslsigncode sign -certs "$QUILL_SIGN_CERT" -key "$QUILL_SIGN_KEY" $password_option \\
-    -h sha256 -n Quillmere -i "$web_site" -in "\$1" -out "\$1.signed" >/dev/null
-mv "\$1.signed" "\$1"
-EOF
-    chmod +x "$script"
+    {
+        echo '#!/usr/bin/env bash'
+        echo 'set -e'
+        printf 'osslsigncode sign -certs %q -key %q' "$QUILL_SIGN_CERT" "$QUILL_SIGN_KEY"
+        [ ${#password_option[@]} -eq 0 ] || printf ' %q' "${password_option[@]}"
+        printf ' -h sha256 -n Quillmere -i %q -in "$1" -out "$1.signed" >/dev/null\n' "$web_site"
+        echo 'mv "$1.signed" "$1"'
+    } >"$script" && chmod +x "$script"
 }

@@ -14,6 +14,7 @@
 #include "configure_auto_form.h"
 #include "figure_link.h"
 #include "main_form.h"
+#include "sorted_list.h"
 #include "version.h"
 
 namespace {
@@ -62,21 +63,17 @@ public:
     explicit PageList(int index) : m_index(index) {}
 
     void Fill(const std::vector<std::string>& texts) override {
-        m_entries = quill::SortedAsAList(texts);
+        m_entries.Fill(texts);
         std::string lines;
-        for (const std::string& entry : m_entries) lines += entry + '\n';
+        for (const std::string& entry : m_entries.Entries()) lines += entry + '\n';
         page_fill(m_index, lines.c_str());
     }
-    void SelectPosition(int position) override { page_select(m_index, Exists(position) ? position : -1); }
-    std::string TextAt(int position) const override {
-        return Exists(position) ? m_entries[static_cast<std::size_t>(position)] : std::string();
-    }
+    void SelectPosition(int position) override { page_select(m_index, m_entries.Holds(position) ? position : -1); }
+    std::string TextAt(int position) const override { return m_entries.TextAt(position); }
 
 private:
-    bool Exists(int position) const { return position >= 0 && position < static_cast<int>(m_entries.size()); }
-
     int m_index;
-    std::vector<std::string> m_entries;
+    quill::SortedList m_entries;
 };
 
 class PageWindow final : public quill::FormWindow {

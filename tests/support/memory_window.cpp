@@ -1,22 +1,11 @@
 #include "memory_window.h"
 
-
 namespace quill::test {
 
 void MemoryList::Fill(const std::vector<std::string>& texts) {
     ++fills;
-    m_entries = SortedAsAList(texts);
+    m_entries.Fill(texts);
     m_selected = -1;
-}
-
-void MemoryList::SelectPosition(int position) {
-    const bool exists = position >= 0 && position < static_cast<int>(m_entries.size());
-    m_selected = exists ? position : -1;
-}
-
-std::string MemoryList::TextAt(int position) const {
-    const bool exists = position >= 0 && position < static_cast<int>(m_entries.size());
-    return exists ? m_entries[static_cast<std::size_t>(position)] : std::string();
 }
 
 const MemoryList& MemoryWindow::ListOf(Category category) const {
@@ -59,15 +48,6 @@ int ScriptedChance::Rand() {
         return value;
     }
     return m_rand.Next();
-}
-
-int ScriptedChance::ClockSecond() {
-    ++clockCalls;
-    if (!m_secondsScript.empty()) {
-        m_seconds = m_secondsScript.front();
-        m_secondsScript.erase(m_secondsScript.begin());
-    }
-    return m_seconds;
 }
 
 void MemorySettings::ReadFromWindow() {

@@ -8,6 +8,7 @@
 
 #include "configure_auto_form.h"
 #include "main_form.h"
+#include "sorted_list.h"
 
 namespace quill::test {
 
@@ -15,14 +16,14 @@ class MemoryList final : public ListControl {
 public:
     void Fill(const std::vector<std::string>& texts) override;
     int fills = 0;  // how often the form filled it
-    void SelectPosition(int position) override;
-    std::string TextAt(int position) const override;
+    void SelectPosition(int position) override { m_selected = m_entries.Holds(position) ? position : -1; }
+    std::string TextAt(int position) const override { return m_entries.TextAt(position); }
 
     int Selected() const { return m_selected; }
-    const std::vector<std::string>& Entries() const { return m_entries; }
+    const std::vector<std::string>& Entries() const { return m_entries.Entries(); }
 
 private:
-    std::vector<std::string> m_entries;
+    SortedList m_entries;
     int m_selected = -1;
 };
 
@@ -58,20 +59,16 @@ class ScriptedChance final : public Chance {
 public:
     // The scripted values in turn, then the Windows runtime's sequence.
     int Rand() override;
-    int ClockSecond() override;
+    int ClockSecond() override { return m_seconds; }
 
     void SetSeconds(int seconds) { m_seconds = seconds; }
-    // Each further ClockSecond() call takes the next value; the last one sticks.
-    void ScriptSeconds(std::vector<int> seconds) { m_secondsScript = std::move(seconds); }
     void ScriptRands(std::vector<int> values) { m_randScript = std::move(values); }
 
     unsigned randCalls = 0;
-    unsigned clockCalls = 0;
 
 private:
     WindowsRand m_rand;
     int m_seconds = 0;
-    std::vector<int> m_secondsScript;
     std::vector<int> m_randScript;
 };
 

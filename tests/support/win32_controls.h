@@ -2,9 +2,6 @@
 // from another one: every Windows test program reads them through these.
 #pragma once
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <optional>

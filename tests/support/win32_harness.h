@@ -66,7 +66,7 @@ public:
     std::string Output() override;
     std::vector<std::string> TakeMessages() override;
 
-    MainFormState& State() override { return m_dialog.Form(); }
+    MainFormState& State() override { return m_dialog.FormState(); }
     ScriptedChance& Chance() override { return m_chance; }
 
     RecordingDlg& Dialog() { return m_dialog; }

@@ -5,8 +5,8 @@
 set -u
 exe=$1 prefix=$2 artifacts=$3
 probe_exe="$(dirname "$exe")/probe.exe"
-. "$(dirname "$0")/verdicts.sh"
-. "$(dirname "$0")/../tools/program.sh"
+. "$(dirname "$0")/../support/verdicts.sh"
+. "$(dirname "$0")/../../tools/wine-display.sh"
 mkdir -p "$artifacts" || exit 1
 
 ends_with() {

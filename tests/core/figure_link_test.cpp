@@ -26,11 +26,16 @@ TEST(FigureLink, EveryWordGoesThereAndBack) {
             }
         }
     }
-    // The keys in any order, and any letter encoded.
+    // The keys in any order, and any letter encoded, in hex digits of either case.
     const std::optional<FigureLink> reordered = ParseFigureLink("figure=metaphor&object=%57ar&action=Heals&concept=Joy");
     ASSERT_TRUE(reordered);
     EXPECT_EQ(reordered->words[2], "War");
     EXPECT_EQ(reordered->figure, Figure::Metaphor);
+    for (const char* plus : {"A%2B", "A%2b"}) {
+        const std::optional<FigureLink> aPlus = ParseFigureLink(std::string("concept=Joy&action=Heals&object=") + plus + "&figure=simile");
+        ASSERT_TRUE(aPlus) << plus;
+        EXPECT_EQ(aPlus->words[2], "A+") << plus;
+    }
 }
 
 TEST(FigureLink, AnythingElseIsNoLink) {
@@ -55,6 +60,8 @@ TEST(FigureLink, AnythingElseIsNoLink) {
         "concept=Evil&action=Wounds&object=War&figure=",
         "concept=Meter%2" + tail,
         "concept=Meter%G0Maid" + tail,
+        "concept=%5zpulence" + tail,  // one bad digit is enough: not "O", and not "Opulence"
+        "concept=%z5" + tail,
         "concept=Meter+Maid" + tail,
         "concept=Evil%00" + tail,
         "concept=%3Cscript%3Ealert(1)%3C%2Fscript%3E" + tail,
@@ -71,7 +78,7 @@ TEST(FigureLink, ALinkShowsItsSentenceInFullLists) {
     EXPECT_EQ(f.window.outputLine, "I am like a healing fire.");
     EXPECT_EQ(f.window.checkedRadio, 1);
     EXPECT_EQ(f.window.concept.Entries().size(), 66u) << "a negative concept, a positive action: full lists";
-    EXPECT_EQ(f.form.SelectionText(Category::Action), "Heals");
+    EXPECT_EQ(f.window.action.TextAt(f.window.action.Selected()), "Heals");
     EXPECT_EQ(f.state.m_bNarrowed, 0);
     f.form.CopyAllSentences();
     EXPECT_EQ(f.window.copied.back(), "I am like a healing fire.");

@@ -61,21 +61,22 @@ TEST(AutoGenerate, TheLastRepetitionPicksTheWords) {
 // With no draw at second 0, each mode keeps its own fixed setting, and the
 // pick still draws once so that a sentence comes.
 TEST(AutoGenerate, ClockAtZeroKeepsEachModesSettingAndStillComposes) {
-    MemoryForm f;
-    SetAutoModes(f.state, true, 0, 1, 1);
-    f.chance.SetSeconds(0);
-    f.window.outputLine = "old sentence";
-    f.form.AutoGenerate();
-    EXPECT_EQ(f.chance.randCalls, 3u);
-    EXPECT_TRUE(f.window.conventionalChecked);
-    EXPECT_EQ(f.window.checkedRadio, 1);
-    for (Category category : kCategories) {
-        const MemoryList& list = f.window.ListOf(category);
-        EXPECT_EQ(ListPolarity(list), Polarity::Positive);
-        EXPECT_GT(list.Selected(), 0);
+    for (int settings = 0; settings < 8; ++settings) {
+        const int convention = settings & 1, polarity = settings >> 1 & 1, figure = settings >> 2;
+        MemoryForm f;
+        SetAutoModes(f.state, true, convention, polarity, figure);
+        f.chance.SetSeconds(0);
+        f.window.outputLine = "old sentence";
+        f.form.AutoGenerate();
+        SCOPED_TRACE(settings);
+        EXPECT_EQ(f.chance.randCalls, 3u);
+        EXPECT_EQ(f.window.conventionalChecked, convention == 0);
+        EXPECT_EQ(f.window.checkedRadio, figure);
+        EXPECT_EQ(ListPolarity(f.window.concept), static_cast<Polarity>(polarity));
+        for (Category category : kCategories) EXPECT_GT(f.window.ListOf(category).Selected(), 0);
+        EXPECT_TRUE(f.window.messages.empty());
+        EXPECT_NE(f.window.outputLine, "old sentence");
     }
-    EXPECT_TRUE(f.window.messages.empty());
-    EXPECT_NE(f.window.outputLine, "old sentence");
 }
 
 // A setting outside 0 and 1 (which the settings window never stores) picks no

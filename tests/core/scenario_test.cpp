@@ -1,6 +1,7 @@
 // What a user does and sees in the main window. The same suite runs on the
 // in-memory window and on the real dialog, so both must behave alike.
 #include <algorithm>
+#include <cctype>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,14 +18,21 @@ constexpr Category kConcept = Category::Concept;
 constexpr Category kAction = Category::Action;
 constexpr Category kObject = Category::Object;
 
-// The blank entry and the words of one polarity (or of both), in sorted order.
+// The blank entry and the words of one polarity (or of both), ordered as a
+// sorted list orders them: by their letters in small case.
 std::vector<std::string> Expected(Category category, std::optional<Polarity> only = std::nullopt) {
     std::vector<std::string> entries{""};
     for (Polarity polarity : {Polarity::Negative, Polarity::Positive}) {
         if (only && *only != polarity) continue;
         for (const char* word : Words(category, polarity)) entries.emplace_back(word);
     }
-    return SortedAsAList(entries);
+    auto lower = [](std::string text) {
+        std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+        return text;
+    };
+    std::stable_sort(entries.begin(), entries.end(),
+                     [&lower](const std::string& a, const std::string& b) { return lower(a) < lower(b); });
+    return entries;
 }
 
 class Scenario : public ::testing::Test {

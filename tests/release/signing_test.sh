@@ -5,10 +5,10 @@
 # with one byte changed does not. The signed program still runs.
 # Usage: signing_test.sh BUILD_DIR
 set -u
-build=$(cd "$1" && pwd) && source_dir=$(cd "$(dirname "$0")/.." && pwd) || exit 1
+build=$(cd "$1" && pwd) && source_dir=$(cd "$(dirname "$0")/../.." && pwd) || exit 1
 work="$build/signing-test"
-. "$source_dir/tests/verdicts.sh"
-. "$source_dir/tools/program.sh"
+. "$source_dir/tests/support/verdicts.sh"
+. "$source_dir/tools/wine-display.sh"
 rm -rf "$work" && mkdir -p "$work" || exit 1
 
 # A throwaway code-signing certificate, its key encrypted, and a stranger's key.
@@ -71,6 +71,13 @@ rm -rf "$work/packages"
 package "$work/plain-cert.pem" "$work/plain-key.pem" "" &&
     osslsigncode verify -CAfile "$work/plain-cert.pem" -in "$(ls "$work/packages"/Quillmere-*-win64.msi)" >/dev/null 2>&1
 verdict "a key with no password signs as well" $?
+
+# A certificate and key whose paths hold a blank, quotes, a dollar sign and a
+# backtick reach the signer as they are.
+odd="$work/signing files \"quoted\" \$HOME \`id\`"
+mkdir -p "$odd" && cp "$work/cert.pem" "$work/key.pem" "$odd/" && rm -rf "$work/packages" &&
+    package "$odd/cert.pem" "$odd/key.pem" right-password && verifies "$(ls "$work/packages"/Quillmere-*-win64.msi)"
+verdict "a certificate and key in a folder whose name holds a blank, quotes, a \$ and a backtick sign as well" $?
 
 quill_opens_and_closes "$build/wineprefix" "$work/zip/Quillmere.exe"
 verdict "the signed Quillmere.exe opens its window and closes cleanly" $?

@@ -6,11 +6,11 @@
 # tools/package itself must keep what else its output folder holds.
 # Usage: install_test.sh BUILD_DIR
 set -u
-build=$(cd "$1" && pwd) && source_dir=$(cd "$(dirname "$0")/.." && pwd) || exit 1
+build=$(cd "$1" && pwd) && source_dir=$(cd "$(dirname "$0")/../.." && pwd) || exit 1
 work="$build/install-test"
 prefix="$work/prefix"
-. "$source_dir/tests/verdicts.sh"
-. "$source_dir/tools/program.sh"
+. "$source_dir/tests/support/verdicts.sh"
+. "$source_dir/tools/wine-display.sh"
 . "$source_dir/tools/packaging.sh"
 # Wine would copy the shortcut into this machine's own desktop menus.
 export WINEDLLOVERRIDES=winemenubuilder.exe=d
@@ -68,13 +68,31 @@ nothing_left_behind() {
     verdict "$1 leaves no entry and no registry key or value naming Quillmere" $?
 }
 
-rm -rf "$work" && mkdir -p "$work/packages/notes" || exit 1
-# A file given as the output folder is refused before anything is built.
+rm -rf "$work" && mkdir -p "$work/packages/notes" "$work/users-folder" || exit 1
+# refused MESSAGE ARGS...: tools/package, given ARGS, stops with MESSAGE.
+refused() {
+    local message=$1
+    shift
+    ! "$source_dir/tools/package" "$@" >"$work/package.txt" 2>&1 && grep -q -F -- "$message" "$work/package.txt"
+}
+# Every name under FOLDER with the hash of each file, to compare before and after.
+inventory() { (cd "$1" && find . | sort && find . -type f -print0 | sort -z | xargs -0 -r sha256sum); }
+
+# A file given as the output folder is refused, and stays as it was.
 printf 'a letter\r\n' >"$work/letter.txt"
 cp "$work/letter.txt" "$work/letter.before"
-! "$source_dir/tools/package" "$build" "$work/letter.txt" >"$work/package.txt" 2>&1 &&
-    grep -q "$work/letter.txt is not a folder" "$work/package.txt" && cmp -s "$work/letter.txt" "$work/letter.before"
+refused "$work/letter.txt is not a folder" "$build" "$work/letter.txt" &&
+    cmp -s "$work/letter.txt" "$work/letter.before"
 verdict "tools/package refuses a file as its output folder and leaves the file as it was" $?
+# A folder of the user's own, or the source folder, is no build folder.
+printf 'my own read-me\r\n' >"$work/users-folder/README.txt"
+inventory "$work/users-folder" >"$work/users-folder.before"
+refused "$work/users-folder holds files of its own" --build-dir "$work/users-folder" &&
+    inventory "$work/users-folder" | cmp -s - "$work/users-folder.before"
+verdict "tools/package refuses a folder of the user's as its build folder and leaves it byte for byte" $?
+refused "is the source folder" "$source_dir" &&
+    [ ! -e "$source_dir/CMakeCache.txt" ] && [ ! -e "$source_dir/CMakeFiles" ] && [ ! -e "$source_dir/packages" ]
+verdict "tools/package refuses the source folder as its build folder and configures nothing there" $?
 # A folder that holds the user's own files, an older release's package among them.
 printf 'chapter one\r\n' >"$work/packages/novel.txt"
 printf 'to do\n' >"$work/packages/notes/list.txt"

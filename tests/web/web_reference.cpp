@@ -11,7 +11,6 @@
 //                            output line, messages since the last look,
 //                            clipboard and settings window
 //   say                      prints the output line and the messages alone
-#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -20,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "memory_window.h"
+#include "memory_harness.h"
 
 namespace quill::test {
 namespace {
@@ -54,36 +53,31 @@ public:
     void Run(const std::vector<std::string>& step) {
         const std::string& verb = step[0];
         auto number = [&step](std::size_t i) { return std::stoi(step.at(i)); };
-        MemoryList* list = step.size() > 1 && verb.rfind("pick", 0) == 0 ? &m_form->window.ListOf(kCategories[number(1)]) : nullptr;
         if (verb == "fresh") {
             m_settings.reset();
-            m_form = std::make_unique<MemoryForm>();
+            m_form = std::make_unique<MemoryHarness>();
         } else if (verb == "pick") {
-            const std::vector<std::string>& entries = list->Entries();
-            list->SelectPosition(static_cast<int>(std::find(entries.begin(), entries.end(), step.size() > 2 ? step[2] : "") - entries.begin()));
-            m_form->form.NarrowOnSelection(kCategories[number(1)]);
+            m_form->PickText(kCategories[number(1)], step.size() > 2 ? step[2] : "");
         } else if (verb == "pick-at") {
-            list->SelectPosition(number(2));
-            m_form->form.NarrowOnSelection(kCategories[number(1)]);
+            m_form->Pick(kCategories[number(1)], number(2));
         } else if (verb == "figure") {
-            m_form->window.checkedRadio = number(1);
+            m_form->ChooseFigure(number(1));
         } else if (verb == "conventional") {
-            m_form->window.conventionalChecked = !m_form->window.conventionalChecked;
-            m_form->form.ConventionalSwitch();
+            m_form->ClickConventional();
         } else if (verb == "generate") {
-            m_form->form.ComposeFigure();
+            m_form->ClickGenerate();
         } else if (verb == "auto") {
-            m_form->form.AutoGenerate();
+            m_form->ClickAutoGenerate();
         } else if (verb == "reset") {
-            m_form->form.ResetLists();
+            m_form->ClickReset();
         } else if (verb == "copy") {
-            m_form->form.CopySentence();
+            m_form->ClickCopy();
         } else if (verb == "copy-all") {
-            m_form->form.CopyAllSentences();
+            m_form->ClickCopyAll();
         } else if (verb == "clock") {
-            m_form->chance.SetSeconds(number(1));
+            m_form->Chance().SetSeconds(number(1));
         } else if (verb == "settings") {
-            if (!m_settings) m_settings = std::make_unique<MemorySettings>(m_form->state);
+            if (!m_settings) m_settings = std::make_unique<MemorySettings>(m_form->State());
         } else if (verb == "box") {
             m_settings->ClickBox(static_cast<AutoMode>(number(1)));
         } else if (verb == "choice") {
@@ -95,8 +89,7 @@ public:
         } else if (verb == "look") {
             Look();
         } else if (verb == "say") {
-            std::cout << "{\"output\":" << Json(m_form->window.outputLine) << ",\"messages\":" << JsonList(m_form->window.messages, Json) << "}\n";
-            m_form->window.messages.clear();
+            std::cout << "{\"output\":" << Json(m_form->Output()) << ",\"messages\":" << JsonList(m_form->TakeMessages(), Json) << "}\n";
         } else {
             throw std::runtime_error("unknown step " + verb);
         }
@@ -104,20 +97,20 @@ public:
 
 private:
     void Look() {
-        MemoryWindow& window = m_form->window;
         std::string json = "{\"lists\":[";
+        std::string selected;
         for (Category category : kCategories) {
-            const MemoryList& list = window.ListOf(category);
-            json += (category == Category::Concept ? "" : ",") + JsonList(list.Entries(), Json);
+            const char* comma = category == Category::Concept ? "" : ",";
+            json += comma + JsonList(m_form->Entries(category), Json);
+            selected += comma + std::to_string(m_form->Selection(category));
         }
-        json += "],\"selected\":[" + std::to_string(window.concept.Selected()) + "," +
-                std::to_string(window.action.Selected()) + "," + std::to_string(window.object.Selected()) + "]";
-        json += ",\"figure\":" + std::to_string(window.checkedRadio);
-        json += std::string(",\"conventional\":") + (window.conventionalChecked ? "true" : "false");
-        json += ",\"output\":" + Json(window.outputLine);
-        json += ",\"messages\":" + JsonList(window.messages, Json);
-        window.messages.clear();
-        json += ",\"clipboard\":" + (window.copied.empty() ? std::string("null") : Json(window.copied.back()));
+        json += "],\"selected\":[" + selected + "]";
+        json += ",\"figure\":" + std::to_string(m_form->FigureShown());
+        json += std::string(",\"conventional\":") + (m_form->ConventionalShown() ? "true" : "false");
+        json += ",\"output\":" + Json(m_form->Output());
+        json += ",\"messages\":" + JsonList(m_form->TakeMessages(), Json);
+        const std::string clipboard = m_form->Clipboard();
+        json += ",\"clipboard\":" + (clipboard.empty() ? std::string("null") : Json(clipboard));
         json += ",\"settings\":";
         if (m_settings) {
             const MemorySettings::Pair* pairs = m_settings->pairs;
@@ -136,7 +129,7 @@ private:
         std::cout << json << "}\n";
     }
 
-    std::unique_ptr<MemoryForm> m_form = std::make_unique<MemoryForm>();
+    std::unique_ptr<MemoryHarness> m_form = std::make_unique<MemoryHarness>();
     std::unique_ptr<MemorySettings> m_settings;
 };
 

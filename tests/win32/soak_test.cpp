@@ -1,6 +1,7 @@
 // Thousands of random user actions against the running Quillmere.exe, from
 // outside the process, with what a user can see checked after every one.
 // Usage: soak_test [--actions N] [--seed S]
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -9,7 +10,7 @@
 #include <vector>
 
 #include "expected.h"
-#include "phrases.h"
+#include "memory_harness.h"
 #include "program_driver.h"
 #include "resource.h"
 #include "text.h"
@@ -62,17 +63,26 @@ private:
     bool m_listsMayChange = true;
 };
 
+// The sentence of the words on screen, as the in-memory form makes it when a
+// user picks them in turn under the same Conventional box and figure.
 std::optional<std::string> Soak::ExpectedSentence() {
-    std::string words[3];
-    for (int i = 0; i < 3; ++i) words[i] = SelectedText(m_program.Item(kLists[i]));
-    if (words[0].empty() || words[1].empty() || words[2].empty()) return std::nullopt;
-    const Figure figure = Checked(m_program.Item(IDC_METAPHOR)) ? Figure::Metaphor : Figure::Simile;
-    RecordingSink sink;
-    const std::string concept = ConvertStringConcept(words[0], figure, sink);
-    const std::string action = ConvertStringAction(words[1], figure, sink);
-    const std::string object = ConvertStringObject(words[2], figure, sink);
-    Check(sink.messages.empty(), "a vocabulary word has no phrase");
-    return figure == Figure::Metaphor ? action + concept + object : concept + action + object;
+    MemoryHarness reference;
+    if (reference.ConventionalShown() != Checked(m_program.Item(IDC_CONVENTIONAL))) reference.ClickConventional();
+    for (int i = 0; i < 3; ++i) {
+        const std::string word = SelectedText(m_program.Item(kLists[i]));
+        if (word.empty()) return std::nullopt;
+        const std::vector<std::string> entries = reference.Entries(kCategories[i]);
+        const auto found = std::find(entries.begin(), entries.end(), word);
+        if (found == entries.end()) {
+            Fail("\"" + word + "\" cannot be picked beside the other words on screen");
+            return std::nullopt;
+        }
+        reference.Pick(kCategories[i], static_cast<int>(found - entries.begin()));
+    }
+    reference.ChooseFigure(Checked(m_program.Item(IDC_METAPHOR)) ? 0 : 1);
+    reference.ClickGenerate();
+    Check(reference.TakeMessages().empty(), "a vocabulary word has no phrase");
+    return reference.Output();
 }
 
 void Soak::CheckNoMessageBox() {

@@ -1,9 +1,28 @@
-# Running Quillmere.exe (or any of its Windows programs) under Wine on an X
-# display, for the tools and the tests that do: start it and wait for its
-# window, click into it, take a screenshot, wait for it to end, and stop the
-# Wine server of its prefix and of no other. Source it.
+# The Wine-and-display helper: running Quillmere.exe (or any of its Windows
+# programs) under Wine on an X display, for the tools and the tests that do:
+# run a command on a display with one prefix's Wine stopped after it, start
+# the program and wait for its window, click into it, take a screenshot, wait
+# for it to end, and stop the Wine server of its prefix and of no other.
+# Source it.
 
-QUILL_WINE_RUN=${QUILL_WINE_RUN:-$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine-run}
+QUILL_TOOLS=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+QUILL_WINE_RUN=${QUILL_WINE_RUN:-$QUILL_TOOLS/wine-run}
+
+# quill_on_display PREFIX COMMAND [ARGS...]: runs the command on the caller's
+# display or a virtual one, then stops PREFIX's Wine server (and no other)
+# before the display goes; answers the command's own exit status. The command
+# may be a function of the caller's, exported with export -f.
+quill_on_display() {
+    "$QUILL_TOOLS/with-display" bash -c '
+        . "$0"
+        prefix=$1
+        shift
+        status=0
+        "$@" || status=$?
+        quill_stop_wine "$prefix"
+        exit $status
+    ' "$QUILL_TOOLS/wine-display.sh" "$@"
+}
 
 # quill_window TITLE [SECONDS]: prints the id of the visible window with
 # exactly this title, waiting up to SECONDS (10) for it; fails when none comes.

@@ -1,11 +1,12 @@
 // The settings window and the About window, opened from the real main dialog.
+#include <cstdlib>
 #include <functional>
+#include <new>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "configure_auto_dlg.h"
 #include "win32_controls.h"
 #include "win32_harness.h"
 
@@ -14,7 +15,9 @@
 namespace quill::test {
 namespace {
 
-using win::CConfigureAutoDlg;
+// Every block this program takes through operator new and has not given back,
+// so that a settings object that outlives its window shows.
+long g_liveAllocations = 0;
 
 bool Checked(HWND dialog, int id) { return test::Checked(GetDlgItem(dialog, id)); }
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
@@ -49,15 +52,17 @@ HWND FindThreadWindow(const std::wstring& title) {
     return nullptr;
 }
 
+// Presses Configure Auto; the settings window, or null when none is there.
+HWND OpenSettings(Win32Harness& h) {
+    h.Click(IDC_CONFIGURE_AUTO);
+    return FindThreadWindow(L"Dialog");
+}
+
 class Settings : public ::testing::Test {
 protected:
     Win32Harness h;
 
-    HWND Open() {
-        h.Click(IDC_CONFIGURE_AUTO);
-        return h.Dialog().m_pConfigDlg ? h.Dialog().m_pConfigDlg->GetSafeHwnd() : nullptr;
-    }
-    void TearDown() override { EXPECT_EQ(CConfigureAutoDlg::LiveInstances(), h.Dialog().m_pConfigDlg ? 1 : 0); }
+    HWND Open() { return OpenSettings(h); }
 };
 
 // The model's rules are tested natively; this checks that the controls show
@@ -83,7 +88,6 @@ TEST_F(Settings, TheControlsShowTheMainFormsValuesAndClicksReachIt) {
     EXPECT_EQ(h.State().m_bRandomizePolarity, 0);
     SendMessageW(settings, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);  // Esc
     EXPECT_FALSE(IsWindow(settings));
-    EXPECT_EQ(h.Dialog().m_pConfigDlg, nullptr);
 
     // Reopened, the window starts from the main form's values.
     settings = Open();
@@ -102,7 +106,6 @@ TEST_F(Settings, ConfigureAutoWhileOpenCreatesNoSecondWindow) {
     HWND first = Open();
     HWND second = Open();
     EXPECT_EQ(first, second);
-    EXPECT_EQ(CConfigureAutoDlg::LiveInstances(), 1);
     int titled = 0;
     for (HWND hwnd : ThreadWindows()) titled += TextOf(hwnd) == L"Dialog";
     EXPECT_EQ(titled, 1);
@@ -114,12 +117,12 @@ LRESULT CALLBACK RefuseCreation(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 TEST_F(Settings, AFailedCreationLeavesNoneAndTheNextPressTriesAgain) {
+    const long before = g_liveAllocations;
     HHOOK refuse = SetWindowsHookExW(WH_CBT, RefuseCreation, nullptr, GetCurrentThreadId());
     ASSERT_NE(refuse, nullptr);
     EXPECT_EQ(Open(), nullptr);
     UnhookWindowsHookEx(refuse);
-    EXPECT_EQ(h.Dialog().m_pConfigDlg, nullptr);
-    EXPECT_EQ(CConfigureAutoDlg::LiveInstances(), 0);
+    EXPECT_EQ(g_liveAllocations, before) << "the object of the window that failed is gone";
     EXPECT_NE(Open(), nullptr);
 }
 
@@ -130,6 +133,7 @@ TEST_F(Settings, OpeningAndClosingLeavesNothingBehind) {
     HWND settings = Open();
     SendMessageW(settings, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     const std::size_t windows = ThreadWindows().size();
+    const long allocations = g_liveAllocations;
     const SIZE_T memory = PrivateBytes();
     ASSERT_GT(memory, 0u) << "private memory cannot be read";
 
@@ -143,21 +147,20 @@ TEST_F(Settings, OpeningAndClosingLeavesNothingBehind) {
         }
         PumpMessages();
         ASSERT_FALSE(IsWindow(settings)) << "closing " << i;
-        ASSERT_EQ(h.Dialog().m_pConfigDlg, nullptr);
     }
-    EXPECT_EQ(CConfigureAutoDlg::LiveInstances(), 0);
+    EXPECT_EQ(g_liveAllocations, allocations) << "every settings object went with its window";
     EXPECT_EQ(ThreadWindows().size(), windows);
     const SIZE_T grown = PrivateBytes() > memory ? PrivateBytes() - memory : 0;
     EXPECT_LT(grown, SIZE_T{1} << 20) << "private memory grew by " << grown << " bytes";
 }
 
 TEST_F(Settings, EndingTheMainWindowTakesTheSettingsWindowAlong) {
+    const long before = g_liveAllocations;
     HWND settings = Open();
     ASSERT_NE(settings, nullptr);
     DestroyWindow(h.Window());
     EXPECT_FALSE(IsWindow(settings));
-    EXPECT_EQ(CConfigureAutoDlg::LiveInstances(), 0);
-    EXPECT_EQ(h.Dialog().m_pConfigDlg, nullptr);
+    EXPECT_EQ(g_liveAllocations, before) << "the settings object went with its window";
 }
 
 // Runs `inside` from the About window's own modal loop, which `open` starts.
@@ -213,9 +216,8 @@ TEST(About, OpensTheSameWindowFromTheMenuAndTheSystemMenu) {
 
 TEST(About, LeavesTheSettingsWindowUsableAndAsksTheShellOncePerPress) {
     Win32Harness h;
-    h.Click(IDC_CONFIGURE_AUTO);
-    ASSERT_NE(h.Dialog().m_pConfigDlg, nullptr);
-    HWND settings = h.Dialog().m_pConfigDlg->GetSafeHwnd();
+    HWND settings = OpenSettings(h);
+    ASSERT_NE(settings, nullptr);
     RecordingDlg::shellRequests.clear();
 
     const bool ran = RunWhileModal(
@@ -323,9 +325,9 @@ TEST(Layout, EveryTextFitsItsControl) {
     h.Chance().SetSeconds(30);
     h.ClickAutoGenerate();
     EXPECT_EQ(TextsCutOff(h.Window()), std::vector<std::wstring>{});
-    h.Click(IDC_CONFIGURE_AUTO);
-    ASSERT_NE(h.Dialog().m_pConfigDlg, nullptr);
-    EXPECT_EQ(TextsCutOff(h.Dialog().m_pConfigDlg->GetSafeHwnd()), std::vector<std::wstring>{});
+    HWND settings = OpenSettings(h);
+    ASSERT_NE(settings, nullptr);
+    EXPECT_EQ(TextsCutOff(settings), std::vector<std::wstring>{});
     const bool ran = RunWhileModal(
         [&h] { SendMessageW(h.Window(), WM_COMMAND, MAKEWPARAM(IDM_ABOUT_QUILLMERE, 0), 0); },
         [] {
@@ -339,3 +341,17 @@ TEST(Layout, EveryTextFitsItsControl) {
 
 }  // namespace
 }  // namespace quill::test
+
+void* operator new(std::size_t size) {
+    if (void* block = std::malloc(size ? size : 1)) {
+        ++quill::test::g_liveAllocations;
+        return block;
+    }
+    throw std::bad_alloc();
+}
+void operator delete(void* block) noexcept {
+    if (!block) return;
+    --quill::test::g_liveAllocations;
+    std::free(block);
+}
+void operator delete(void* block, std::size_t) noexcept { operator delete(block); }

@@ -1,0 +1,25 @@
+#include "sorted_list.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace quill {
+namespace {
+
+bool SortsBefore(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::toupper(static_cast<unsigned char>(x)) < std::toupper(static_cast<unsigned char>(y));
+    });
+}
+
+}  // namespace
+
+void SortedList::Fill(const std::vector<std::string>& texts) {
+    m_entries.clear();
+    m_entries.reserve(texts.size());
+    for (const std::string& text : texts) {
+        m_entries.insert(std::upper_bound(m_entries.begin(), m_entries.end(), text, SortsBefore), text);
+    }
+}
+
+}  // namespace quill
