@@ -40,7 +40,8 @@ const lists = await page.evaluate(() => Object.fromEntries(['concept', 'action',
   (id) => [id, document.getElementById(id).innerHTML])));
 let baseline = readFileSync(pageFile, 'utf8').replace(/<script>[\s\S]*<\/script>/, '');
 for (const [id, options] of Object.entries(lists)) {
-  baseline = baseline.replace(`<select id="${id}"></select>`, `<select id="${id}">${options}</select>`);
+  baseline = baseline.replace(`<select id="${id}" class="word-list"></select>`,
+    `<select id="${id}" class="word-list">${options}</select>`);
 }
 const baselineFile = pageFile.replace(/\.html$/, '-baseline.html');
 writeFileSync(baselineFile, baseline);
@@ -55,7 +56,7 @@ for (let run = 0; run < runs; ++run) {
 // time: one alone is near the clock's resolution.
 await filledAfter(pathToFileURL(pageFile).href);
 const commands = await page.evaluate((count) => {
-  const $ = (id) => document.getElementById(id);
+  const $ = (selector) => document.querySelector(selector);
   const timed = (command) => {
     const times = [];
     for (let sample = 0; sample < count; ++sample) {
@@ -73,11 +74,11 @@ const commands = await page.evaluate((count) => {
     list.dispatchEvent(new Event('change'));
   };
   return {
-    plain: timed((i) => { $('output').textContent = `A plain sentence, number ${i}.`; }),
-    autoGenerate: timed(() => $('auto-generate').click()),
+    plain: timed((i) => { $('.output').textContent = `A plain sentence, number ${i}.`; }),
+    autoGenerate: timed(() => $('[data-command="auto-generate"]').click()),
     // A word picked in full lists narrows them, and the blank picked after it
     // brings them back: two picks that each refill the lists.
-    narrowingPick: timed((i) => pick($('concept'), i % 2 ? 0 : 1 + (i % 60))),
+    narrowingPick: timed((i) => pick($('#concept'), i % 2 ? 0 : 1 + (i % 60))),
   };
 }, runs * 2);
 await browser.close();

@@ -60,6 +60,14 @@ std::string FigureLinkText(const FigureLink& link) {
     return text + kKeys[3] + '=' + kFigures[link.figure == Figure::Simile ? 1 : 0];
 }
 
+bool CanShow(const FigureLink& link) {
+    const bool words = std::all_of(std::begin(kCategories), std::end(kCategories), [&link](Category category) {
+        return InCategory(category, link.words[static_cast<std::size_t>(category)]);
+    });
+    return words && (link.figure == Figure::Metaphor || link.figure == Figure::Simile) &&
+           ClassifyPolarity(link.words[0]) == ClassifyPolarity(link.words[2]);
+}
+
 std::optional<FigureLink> ParseFigureLink(std::string_view text) {
     if (text.empty() || text.size() > kMaxFigureLinkLength) return std::nullopt;
     std::optional<std::string> values[4];
@@ -78,12 +86,15 @@ std::optional<FigureLink> ParseFigureLink(std::string_view text) {
     FigureLink link;
     for (Category category : kCategories) {
         const std::optional<std::string>& word = values[static_cast<int>(category)];
-        if (!word || !InCategory(category, *word)) return std::nullopt;
-        link.words[static_cast<int>(category)] = *word;
+        if (!word) return std::nullopt;
+        link.words[static_cast<std::size_t>(category)] = *word;
     }
-    if (values[3] == kFigures[0]) return link;
-    if (values[3] != kFigures[1]) return std::nullopt;
-    link.figure = Figure::Simile;
+    if (values[3] == kFigures[1]) {
+        link.figure = Figure::Simile;
+    } else if (values[3] != kFigures[0]) {
+        return std::nullopt;
+    }
+    if (!CanShow(link)) return std::nullopt;
     return link;
 }
 

@@ -3,6 +3,7 @@
 // letters, digits and "-._~" percent-encoded, for an address's fragment.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,15 +13,20 @@
 namespace quill {
 
 struct FigureLink {
-    std::string words[3];  // concept, action, object
+    std::array<std::string, 3> words;  // concept, action, object
     Figure figure = Figure::Metaphor;
 };
 
 std::string FigureLinkText(const FigureLink& link);
 
+// Whether the program can show this sentence: a word of each list, a figure of
+// the two, and a concept and an object of one polarity, as every narrowing
+// leaves them.
+bool CanShow(const FigureLink& link);
+
 // The link a text stands for; none unless it holds exactly the four keys, each
-// once, well encoded, with a word of each list and the figure "metaphor" or
-// "simile", in at most kMaxFigureLinkLength bytes.
+// once, well encoded, in at most kMaxFigureLinkLength bytes, and names a
+// sentence the program can show ("metaphor" or "simile" the figure).
 std::optional<FigureLink> ParseFigureLink(std::string_view text);
 
 inline constexpr std::size_t kMaxFigureLinkLength = 512;

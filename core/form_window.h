@@ -36,6 +36,10 @@ public:
     virtual ListControl& List(Category category) = 0;
     // Puts the text on the clipboard, for the user to paste elsewhere.
     virtual void CopyText(const std::string& text) = 0;
+    // What the lists hold when a pick or Auto Generate has narrowed them, and
+    // how to see every word again; the empty text when they hold every word.
+    // A window whose lists say it for themselves may leave it unshown.
+    virtual void ShowListNote(const std::string& text) = 0;
 
 protected:
     ~FormWindow() = default;

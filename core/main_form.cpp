@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <iterator>
 #include <numeric>
+#include <utility>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,6 +47,30 @@ std::vector<std::string> ListEntries(Category category, std::initializer_list<Po
     return entries;
 }
 
+// What the line beside the lists says they hold, from the polarities each
+// holds (one bit each): each holding with the lists that have it, in the
+// order of the lists; nothing when every list holds every word.
+std::string ListsNote(const unsigned (&listed)[std::size(kCategories)]) {
+    const char* const lists[] = {"concepts", "actions", "objects"};
+    const char* const holdings[] = {"", "negative", "positive", "all"};
+    const std::size_t count = std::size(lists);
+    std::string groups;
+    bool mixed = false;
+    for (std::size_t first = 0; first < count; ++first) {
+        if (std::find(listed, listed + first, listed[first]) != listed + first) continue;
+        mixed = first > 0;
+        std::string names;
+        for (std::size_t i = first; i < count; ++i) {
+            if (listed[i] == listed[first]) names += (names.empty() ? "" : " and ") + std::string(lists[i]);
+        }
+        groups += (groups.empty() ? "" : " and ") + std::string(holdings[listed[first] & 3u]) + ' ' + names;
+    }
+    const bool narrowed = listed[0] == 1u || listed[0] == 2u;
+    if (!mixed && !narrowed) return std::string();
+    const std::string shown = mixed ? groups : std::string(holdings[listed[0]]) + " words only";
+    return "The lists show " + shown + ". Reset shows every word.";
+}
+
 int FindPosition(const ListControl& list, const std::string& text) {
     for (int position = 0; position <= kLastSearched; ++position) {
         if (list.TextAt(position) == text) return position;
@@ -71,6 +96,13 @@ std::string MainForm::SelectionText(Category category) {
     return m_window.List(category).TextAt(IndexField(category));
 }
 
+void MainForm::NoteLists() {
+    std::string note = ListsNote(m_listed);
+    if (note == m_listsNote) return;
+    m_listsNote = std::move(note);
+    m_window.ShowListNote(m_listsNote);
+}
+
 void MainForm::StartUp() {
     m_state.m_bConventional = 1;
     m_state.m_nFigure = static_cast<int>(Figure::Metaphor);
@@ -88,6 +120,7 @@ void MainForm::ResetLists() {
     for (Category category : kCategories) FillList(category, {Polarity::Negative, Polarity::Positive});
     SelectBlanks();
     m_window.WriteToWindow();
+    NoteLists();
 }
 
 void MainForm::SelectBlanks() {
@@ -123,44 +156,59 @@ void MainForm::ConventionalSwitch() {
 
 void MainForm::ComposeFigure() {
     m_window.ReadFromWindow();
-    if (const std::optional<std::string> sentence = SelectedSentence()) {
-        ShowSentence(*sentence);
+    if (const std::optional<FigureLink> figure = SelectedFigure()) {
+        ShowSentence(*figure);
     } else {
         ShowMissingSelection();
     }
 }
 
-std::optional<std::string> MainForm::SelectedSentence() {
-    const std::string concept = SelectionText(Category::Concept);
-    const std::string action = SelectionText(Category::Action);
-    const std::string object = SelectionText(Category::Object);
-    if (concept.empty() || action.empty() || object.empty()) return std::nullopt;
-    const auto figure = static_cast<Figure>(m_state.m_nFigure);
-    const std::string conceptPhrase = ConvertStringConcept(concept, figure, m_window);
-    const std::string actionPhrase = ConvertStringAction(action, figure, m_window);
-    const std::string objectPhrase = ConvertStringObject(object, figure, m_window);
-    return figure == Figure::Metaphor ? actionPhrase + conceptPhrase + objectPhrase
-                                      : conceptPhrase + actionPhrase + objectPhrase;
+std::optional<FigureLink> MainForm::SelectedFigure() {
+    FigureLink figure;
+    for (Category category : kCategories) figure.words[static_cast<std::size_t>(category)] = SelectionText(category);
+    if (std::any_of(figure.words.begin(), figure.words.end(), [](const std::string& word) { return word.empty(); })) {
+        return std::nullopt;
+    }
+    figure.figure = static_cast<Figure>(m_state.m_nFigure);
+    return figure;
 }
 
-void MainForm::ShowSentence(const std::string& sentence) {
-    m_state.m_strOutput = sentence;
+void MainForm::ShowSentence(const FigureLink& figure) {
+    const std::string concept = ConvertStringConcept(figure.words[0], figure.figure, m_window);
+    const std::string action = ConvertStringAction(figure.words[1], figure.figure, m_window);
+    const std::string object = ConvertStringObject(figure.words[2], figure.figure, m_window);
+    m_state.m_strOutput = figure.figure == Figure::Metaphor ? action + concept + object : concept + action + object;
     m_window.WriteToWindow();
-    if (m_sentences.empty() || m_sentences.back() != sentence) m_sentences.push_back(sentence);
+    if (m_sentences.empty() || m_sentences.back() != m_state.m_strOutput) {
+        m_sentences.push_back(m_state.m_strOutput);
+        // The oldest goes; moving the rest along costs less than a Generate does.
+        if (m_sentences.size() > kRememberedSentences) m_sentences.erase(m_sentences.begin());
+    }
+    // Only a sentence that a link can open again is offered as one.
+    m_shownLink = CanShow(figure) ? std::optional<FigureLink>(figure) : std::nullopt;
 }
 
 void MainForm::ShowMissingSelection() {
     m_window.ShowMessage(static_cast<Figure>(m_state.m_nFigure) == Figure::Metaphor ? kMetaphorMissing : kSimileMissing);
 }
 
-void MainForm::ShowFigureOf(const std::string (&words)[3], Figure figure) {
-    ResetLists();
+bool MainForm::OpenLink(const FigureLink& link) {
+    if (!CanShow(link)) return false;
+    // The concept picked first narrows the lists; the action and the object
+    // picked after it find their words there.
+    const Polarity polarity = ClassifyPolarity(link.words[0]);
+    const bool conventional = ClassifyPolarity(link.words[1]) == polarity;
     for (Category category : kCategories) {
-        IndexField(category) = FindPosition(m_window.List(category), words[static_cast<int>(category)]);
+        RestrictList(category, TargetPolarity(category, Category::Concept, polarity, conventional));
+        IndexField(category) = FindPosition(m_window.List(category), link.words[static_cast<std::size_t>(category)]);
     }
-    m_state.m_nFigure = static_cast<int>(figure);
+    m_state.m_bNarrowed = 1;
+    m_state.m_bConventional = conventional ? 1 : 0;
+    m_state.m_nFigure = static_cast<int>(link.figure);
     m_window.WriteToWindow();
     ComposeFigure();
+    NoteLists();
+    return true;
 }
 
 // The record's output always holds what the line shows: the line is written
@@ -209,6 +257,7 @@ void MainForm::NarrowOnSelection(Category changed) {
             FindPosition(m_window.List(category), remembered[static_cast<int>(category)]);
     }
     m_window.WriteToWindow();
+    NoteLists();
 }
 
 // Without window traffic that nobody could see: Auto Generate sets every bound
@@ -225,12 +274,13 @@ void MainForm::AutoGenerate() {
     const auto settledPolarity = static_cast<Polarity>(polarity);
     SetUpAutoLists(settledConvention, settledPolarity, static_cast<Figure>(figure));
     PickRandomEntries(settledConvention, settledPolarity);
-    if (const std::optional<std::string> sentence = SelectedSentence()) {
-        ShowSentence(*sentence);
+    if (const std::optional<FigureLink> picked = SelectedFigure()) {
+        ShowSentence(*picked);
     } else {
         m_window.WriteToWindow();  // the lists as set up, before the message over them
         ShowMissingSelection();
     }
+    NoteLists();
 }
 
 int MainForm::DrawModeBit(int value) {

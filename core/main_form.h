@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chance.h"
+#include "figure_link.h"
 #include "form_window.h"
 #include "phrases.h"
 #include "vocabulary.h"
@@ -40,6 +41,9 @@ struct MainFormState {
     int m_bConventional = 0;
 };
 
+// How many sentences Copy All keeps: a long session's memory stays bounded.
+inline constexpr std::size_t kRememberedSentences = 10000;
+
 class MainForm {
 public:
     MainForm(MainFormState& state, FormWindow& window, Chance& chance);
@@ -65,21 +69,24 @@ public:
     // them, picks a word in each at random and composes the sentence.
     void AutoGenerate();
 
-    // The words and the figure of a sentence given whole, as a link gives them:
-    // full lists with each word selected (the first of equal entries), then
-    // Generate. The lists are not narrowed until the user's next pick.
-    void ShowFigureOf(const std::string (&words)[3], Figure figure);
+    // A sentence given whole, as a link gives it, shown as the form stands when
+    // a user has picked its three words and pressed Generate: the lists
+    // narrowed by the concept's polarity, Conventional checked exactly when
+    // the action shares it, the figure chosen, each word selected (the first
+    // of equal entries). Whatever the lists held before makes no difference.
+    // False, with nothing changed, for a sentence the program cannot show.
+    bool OpenLink(const FigureLink& link);
+    // The sentence on the output line, as a link; none before the first one.
+    const std::optional<FigureLink>& ShownLink() const { return m_shownLink; }
 
     // Copy: the sentence on the output line to the clipboard; nothing when the
     // line is empty. Changes nothing on the form.
     bool CanCopySentence() const { return !m_state.m_strOutput.empty(); }
     void CopySentence();
-    // Copy All: every remembered sentence, one per line with Windows line ends.
+    // Copy All: the remembered sentences, oldest first, one per line with
+    // Windows line ends.
     bool CanCopyAllSentences() const { return !m_sentences.empty(); }
     void CopyAllSentences();
-
-    // The text at the position held in the list's index field.
-    std::string SelectionText(Category category);
 
 private:
     // The category's list becomes the blank entry plus that polarity's words.
@@ -90,6 +97,10 @@ private:
     // The blank entry of every list chosen, in the record; lists so reset are not narrowed.
     void SelectBlanks();
     int& IndexField(Category category);
+    // The text at the position held in the list's index field.
+    std::string SelectionText(Category category);
+    // Tells the window what the lists hold, when that has changed.
+    void NoteLists();
 
     // Auto Generate's steps, which leave the window to its closing write. The
     // clock's seconds field counts the draws of a mode; only the last one
@@ -99,11 +110,12 @@ private:
     void SetUpAutoLists(Convention convention, Polarity polarity, Figure figure);
     void PickRandomEntries(Convention convention, Polarity polarity);
 
-    // The sentence of the three selected words in the record's figure, each
-    // word that has no phrase saying so; none when a list has no word selected.
-    std::optional<std::string> SelectedSentence();
-    // The sentence on the output line, through a write of the whole record.
-    void ShowSentence(const std::string& sentence);
+    // The three selected words and the record's figure; none when a list has
+    // no word selected.
+    std::optional<FigureLink> SelectedFigure();
+    // The sentence of the selected words, each word that has no phrase saying
+    // so, on the output line through a write of the whole record.
+    void ShowSentence(const FigureLink& figure);
     // The missing-selection message of the record's figure.
     void ShowMissingSelection();
 
@@ -113,9 +125,13 @@ private:
     // Which polarities each list holds, one bit each; 0 before its first fill.
     // Only the form fills its lists, so what it last put there is what they hold.
     unsigned m_listed[std::size(kCategories)] = {};
-    // Every sentence the output line has shown since start-up, oldest first; a
-    // sentence shown again right after itself counts once. Kept in memory only.
+    // The sentences the output line has shown since start-up, oldest first, the
+    // last kRememberedSentences of them; a sentence shown again right after
+    // itself counts once. Kept in memory only.
     std::vector<std::string> m_sentences;
+    std::optional<FigureLink> m_shownLink;
+    // What the window was last told the lists hold.
+    std::string m_listsNote;
 };
 
 }  // namespace quill

@@ -25,6 +25,8 @@ public:
     ListControl& List(Category category) override;
     void ShowMessage(const std::string& text) override;
     void CopyText(const std::string& text) override;
+    // The lists show what they hold, and the window keeps the layout it has.
+    void ShowListNote(const std::string&) override {}
 
 protected:
     // How the About window opens the web site.

@@ -4,7 +4,6 @@
 // as the Windows shell sends messages to its own.
 #include <emscripten.h>
 
-#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,17 +26,10 @@ EM_JS(int, page_figure, (), { return Module.page.figure(); });
 EM_JS(void, page_set_figure, (int figure), { Module.page.setFigure(figure); });
 EM_JS(int, page_conventional, (), { return Module.page.conventional(); });
 EM_JS(void, page_set_conventional, (int on), { Module.page.setConventional(on); });
-// A text the page holds ("output" or "fragment"), copied into the heap.
-EM_JS(char*, page_text, (const char* name), {
-    const text = Module.page[UTF8ToString(name)]();
-    const size = lengthBytesUTF8(text) + 1;
-    const copy = _malloc(size);
-    stringToUTF8(text, copy, size);
-    return copy;
-});
 EM_JS(void, page_set_output, (const char* text), { Module.page.setOutput(UTF8ToString(text)); });
+EM_JS(void, page_list_note, (const char* text), { Module.page.listNote(UTF8ToString(text)); });
 EM_JS(void, page_message, (const char* text), { Module.page.message(UTF8ToString(text)); });
-EM_JS(void, page_copy, (const char* text), { Module.page.copy(UTF8ToString(text)); });
+EM_JS(void, page_copy, (const char* text, const char* done), { Module.page.copy(UTF8ToString(text), UTF8ToString(done)); });
 EM_JS(void, page_can_copy, (int sentence, int all), { Module.page.canCopy(sentence, all); });
 EM_JS(void, page_link, (const char* fragment), { Module.page.link(UTF8ToString(fragment)); });
 EM_JS(void, page_about, (const char* version, const char* copyright, const char* notice, const char* site), {
@@ -49,12 +41,27 @@ EM_JS(void, page_set_box, (int mode, int on), { Module.page.setBox(mode, on); })
 EM_JS(int, page_choice, (int mode), { return Module.page.choice(mode); });
 EM_JS(void, page_set_choice, (int mode, int choice), { Module.page.setChoice(mode, choice); });
 EM_JS(void, page_enable_pair, (int mode, int on), { Module.page.enablePair(mode, on); });
+// A text of the page's is held on the script's side while the engine makes
+// room for it: these two answer its size in bytes, with the terminating zero,
+// and page_take copies it into that room.
+EM_JS(int, page_output, (), {
+    Module.heldText = Module.page.output();
+    return lengthBytesUTF8(Module.heldText) + 1;
+});
+EM_JS(int, page_fragment, (int limit), {
+    Module.heldText = Module.page.fragment(limit);
+    return lengthBytesUTF8(Module.heldText) + 1;
+});
+EM_JS(void, page_take, (char* room, int size), {
+    stringToUTF8(Module.heldText, room, size);
+    Module.heldText = "";
+});
 
-std::string PageText(const char* name) {
-    char* text = page_text(name);
-    std::string copy(text);
-    std::free(text);
-    return copy;
+std::string TakeText(int size) {
+    std::string text(static_cast<std::size_t>(size), '\0');
+    page_take(text.data(), size);
+    text.resize(static_cast<std::size_t>(size) - 1);
+    return text;
 }
 
 // A sorted list whose entries the page shows; the user's pick lives on the page.
@@ -85,7 +92,7 @@ public:
         m_state.m_nFigure = page_figure();
         m_state.m_nAction = page_selected(1);
         m_state.m_nObject = page_selected(2);
-        m_state.m_strOutput = PageText("output");
+        m_state.m_strOutput = TakeText(page_output());
         m_state.m_bConventional = page_conventional();
     }
     void WriteToWindow() override {
@@ -98,14 +105,23 @@ public:
     }
     quill::ListControl& List(quill::Category category) override { return m_lists[static_cast<int>(category)]; }
     void ShowMessage(const std::string& text) override { page_message(text.c_str()); }
-    // One sentence a line, in the web's line ends.
+    // One sentence a line, in the web's line ends, and what the page says it did.
     void CopyText(const std::string& text) override {
         std::string lines;
+        int sentences = 1;
         for (std::size_t at = 0; at < text.size(); ++at) {
-            if (text.compare(at, 2, "\r\n") != 0) lines += text[at];
+            if (text.compare(at, 2, "\r\n") == 0) {
+                lines += '\n';
+                ++sentences;
+                ++at;
+            } else {
+                lines += text[at];
+            }
         }
-        page_copy(lines.c_str());
+        const std::string done = sentences == 1 ? "Copied" : "Copied " + std::to_string(sentences) + " sentences";
+        page_copy(lines.c_str(), done.c_str());
     }
+    void ShowListNote(const std::string& text) override { page_list_note(text.c_str()); }
 
 private:
     quill::MainFormState& m_state;
@@ -116,7 +132,7 @@ class PageSettings final : public quill::ConfigureAutoWindow {
 public:
     explicit PageSettings(quill::ConfigureAutoState& state) : m_state(state) {}
 
-    // The page has the boxes and radio pairs in AutoMode's order.
+    // The page numbers its boxes and radio pairs as AutoMode does.
     void ReadFromWindow() override {
         for (int mode = 0; mode < 3; ++mode) {
             m_state.Randomize(static_cast<quill::AutoMode>(mode)) = page_box(mode);
@@ -148,28 +164,24 @@ class App {
 public:
     App() { m_form.StartUp(); }
 
-    quill::MainForm& Form() { return m_form; }
-
-    // After a command: what Copy and Copy All can take, and, when the command
-    // showed a sentence, the link to it in the address.
-    void Done(bool composed) {
+    // A command of the main form, and after it what Copy and Copy All can take
+    // and the address: the link to the sentence on screen, or none.
+    template <class Command>
+    void Run(Command command) {
+        command(m_form);
         page_can_copy(m_form.CanCopySentence(), m_form.CanCopyAllSentences());
-        if (!composed || (m_state.m_nFigure != 0 && m_state.m_nFigure != 1)) return;
-        quill::FigureLink link;
-        for (quill::Category category : quill::kCategories) {
-            link.words[static_cast<int>(category)] = m_form.SelectionText(category);
-            if (link.words[static_cast<int>(category)].empty()) return;
-        }
-        link.figure = static_cast<quill::Figure>(m_state.m_nFigure);
-        page_link(quill::FigureLinkText(link).c_str());
+        const std::optional<quill::FigureLink>& link = m_form.ShownLink();
+        page_link(link ? quill::FigureLinkText(*link).c_str() : "");
     }
 
-    // The sentence the address's fragment links to, if it links to one.
+    // The sentence the address links to, if it links to one the program can
+    // show. The page hands over no more of the address than a link can hold.
     void OpenLink() {
-        const std::optional<quill::FigureLink> link = quill::ParseFigureLink(PageText("fragment"));
-        if (!link) return;
-        m_form.ShowFigureOf(link->words, link->figure);
-        Done(false);
+        const int size = page_fragment(static_cast<int>(quill::kMaxFigureLinkLength) + 1);
+        const std::optional<quill::FigureLink> link = quill::ParseFigureLink(TakeText(size));
+        Run([&link](quill::MainForm& form) {
+            if (link) form.OpenLink(*link);
+        });
     }
 
     // At most one settings dialog; asked again, the open one keeps its state.
@@ -181,7 +193,7 @@ public:
         m_settings.reset();
         page_show_settings(0);
     }
-    Settings* OpenedSettings() { return m_settings.get(); }
+    quill::ConfigureAutoForm* OpenedSettings() { return m_settings ? &m_settings->form : nullptr; }
 
 private:
     quill::MainFormState m_state;
@@ -193,6 +205,9 @@ private:
 
 App* g_app = nullptr;
 
+// A list or a mode the page names by its number; anything else is no call of the page's.
+bool OneOfThree(int number) { return number >= 0 && number < 3; }
+
 }  // namespace
 
 // What the page's script calls. Every user action is one call that runs to its end.
@@ -202,53 +217,40 @@ EMSCRIPTEN_KEEPALIVE void quill_start() {
     static App app;
     g_app = &app;
     page_about(QUILL_ABOUT_VERSION_TEXT, QUILL_ABOUT_COPYRIGHT, QUILL_ABOUT_NOTICE, QUILL_WEB_SITE_ADDRESS);
-    app.Done(false);
     app.OpenLink();
 }
 
 EMSCRIPTEN_KEEPALIVE void quill_open_link() { g_app->OpenLink(); }
 
 EMSCRIPTEN_KEEPALIVE void quill_pick(int list) {
-    g_app->Form().NarrowOnSelection(quill::kCategories[list]);
-    g_app->Done(false);
+    if (!OneOfThree(list)) return;
+    g_app->Run([list](quill::MainForm& form) { form.NarrowOnSelection(quill::kCategories[list]); });
 }
 
-EMSCRIPTEN_KEEPALIVE void quill_generate() {
-    g_app->Form().ComposeFigure();
-    g_app->Done(true);
-}
-
-EMSCRIPTEN_KEEPALIVE void quill_auto_generate() {
-    g_app->Form().AutoGenerate();
-    g_app->Done(true);
-}
-
-EMSCRIPTEN_KEEPALIVE void quill_reset() {
-    g_app->Form().ResetLists();
-    g_app->Done(false);
-}
-
+EMSCRIPTEN_KEEPALIVE void quill_generate() { g_app->Run([](quill::MainForm& form) { form.ComposeFigure(); }); }
+EMSCRIPTEN_KEEPALIVE void quill_auto_generate() { g_app->Run([](quill::MainForm& form) { form.AutoGenerate(); }); }
+EMSCRIPTEN_KEEPALIVE void quill_reset() { g_app->Run([](quill::MainForm& form) { form.ResetLists(); }); }
 EMSCRIPTEN_KEEPALIVE void quill_conventional() {
-    g_app->Form().ConventionalSwitch();
-    g_app->Done(false);
+    g_app->Run([](quill::MainForm& form) { form.ConventionalSwitch(); });
 }
-
-EMSCRIPTEN_KEEPALIVE void quill_copy() { g_app->Form().CopySentence(); }
-EMSCRIPTEN_KEEPALIVE void quill_copy_all() { g_app->Form().CopyAllSentences(); }
+EMSCRIPTEN_KEEPALIVE void quill_copy() { g_app->Run([](quill::MainForm& form) { form.CopySentence(); }); }
+EMSCRIPTEN_KEEPALIVE void quill_copy_all() { g_app->Run([](quill::MainForm& form) { form.CopyAllSentences(); }); }
 
 EMSCRIPTEN_KEEPALIVE void quill_open_settings() { g_app->OpenSettings(); }
 EMSCRIPTEN_KEEPALIVE void quill_close_settings() { g_app->CloseSettings(); }
 
 EMSCRIPTEN_KEEPALIVE void quill_settings_box(int mode) {
-    if (Settings* settings = g_app->OpenedSettings()) settings->form.OnBox(static_cast<quill::AutoMode>(mode));
+    quill::ConfigureAutoForm* settings = g_app->OpenedSettings();
+    if (settings && OneOfThree(mode)) settings->OnBox(static_cast<quill::AutoMode>(mode));
 }
 
 EMSCRIPTEN_KEEPALIVE void quill_settings_radio(int mode) {
-    if (Settings* settings = g_app->OpenedSettings()) settings->form.OnRadio(static_cast<quill::AutoMode>(mode));
+    quill::ConfigureAutoForm* settings = g_app->OpenedSettings();
+    if (settings && OneOfThree(mode)) settings->OnRadio(static_cast<quill::AutoMode>(mode));
 }
 
 EMSCRIPTEN_KEEPALIVE void quill_randomize_everything() {
-    if (Settings* settings = g_app->OpenedSettings()) settings->form.RandomizeEverything();
+    if (quill::ConfigureAutoForm* settings = g_app->OpenedSettings()) settings->RandomizeEverything();
 }
 
 }  // extern "C"

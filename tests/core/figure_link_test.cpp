@@ -1,10 +1,13 @@
 // A sentence as a link, and the sentence a link shows.
+#include <algorithm>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "figure_link.h"
-#include "memory_window.h"
+#include "memory_harness.h"
 
 namespace quill::test {
 namespace {
@@ -18,16 +21,17 @@ TEST(FigureLink, EveryWordGoesThereAndBack) {
         for (Polarity polarity : {Polarity::Negative, Polarity::Positive}) {
             for (const char* word : Words(category, polarity)) {
                 FigureLink link{{"Evil", "Wounds", "War"}, Figure::Simile};
-                link.words[static_cast<int>(category)] = word;
+                if (polarity == Polarity::Positive) link = {{"Joy", "Heals", "Garden"}, Figure::Simile};
+                link.words[static_cast<std::size_t>(category)] = word;
                 const std::optional<FigureLink> back = ParseFigureLink(FigureLinkText(link));
                 ASSERT_TRUE(back) << FigureLinkText(link);
-                EXPECT_EQ(back->words[static_cast<int>(category)], word);
+                EXPECT_EQ(back->words[static_cast<std::size_t>(category)], word);
                 EXPECT_EQ(back->figure, Figure::Simile);
             }
         }
     }
     // The keys in any order, and any letter encoded, in hex digits of either case.
-    const std::optional<FigureLink> reordered = ParseFigureLink("figure=metaphor&object=%57ar&action=Heals&concept=Joy");
+    const std::optional<FigureLink> reordered = ParseFigureLink("figure=metaphor&object=%57ar&action=Heals&concept=Evil");
     ASSERT_TRUE(reordered);
     EXPECT_EQ(reordered->words[2], "War");
     EXPECT_EQ(reordered->figure, Figure::Metaphor);
@@ -72,20 +76,94 @@ TEST(FigureLink, AnythingElseIsNoLink) {
     for (const std::string& text : malformed) EXPECT_FALSE(ParseFigureLink(text)) << text.substr(0, 80);
 }
 
-TEST(FigureLink, ALinkShowsItsSentenceInFullLists) {
-    MemoryForm f;
-    f.form.ShowFigureOf({"Myself", "Heals", "Fire"}, Figure::Simile);
-    EXPECT_EQ(f.window.outputLine, "I am like a healing fire.");
-    EXPECT_EQ(f.window.checkedRadio, 1);
-    EXPECT_EQ(f.window.concept.Entries().size(), 66u) << "a negative concept, a positive action: full lists";
-    EXPECT_EQ(f.window.action.TextAt(f.window.action.Selected()), "Heals");
-    EXPECT_EQ(f.state.m_bNarrowed, 0);
-    f.form.CopyAllSentences();
-    EXPECT_EQ(f.window.copied.back(), "I am like a healing fire.");
+// The words a user can pick together: after a concept, the objects its pick
+// leaves in the object list, found by picking it on a fresh form.
+std::vector<std::string> ObjectsBeside(const std::string& concept) {
+    MemoryHarness h;
+    h.PickText(Category::Concept, concept);
+    return h.Entries(Category::Object);
+}
 
-    f.window.action.SelectPosition(f.window.action.Selected());
-    f.form.NarrowOnSelection(Category::Action);
-    EXPECT_EQ(f.window.concept.Entries().size(), 34u) << "the next pick narrows to the positive words";
+// How a user leaves the form with a sentence: the Conventional box set to
+// let the action's polarity in, the three words picked, the figure chosen,
+// Generate.
+void MakeByHand(FormHarness& h, const FigureLink& link) {
+    const bool conventional = ClassifyPolarity(link.words[0]) == ClassifyPolarity(link.words[1]);
+    if (h.ConventionalShown() != conventional) h.ClickConventional();
+    for (Category category : kCategories) h.PickText(category, link.words[static_cast<std::size_t>(category)]);
+    h.ChooseFigure(static_cast<int>(link.figure));
+    h.ClickGenerate();
+}
+
+// Every concept with every object: a link opens exactly when a user could
+// pick the two together, and then leaves the form as that user would (Reset
+// first), with an action of either polarity and in either figure, whatever
+// links the form opened before.
+TEST(FigureLink, OpensExactlyTheSentencesAUserCanMakeAsTheUserLeavesThem) {
+    const WordList actions[] = {Words(Category::Action, Polarity::Negative), Words(Category::Action, Polarity::Positive)};
+    MemoryHarness opened, byHand;
+    int pairs = 0;
+    for (Polarity conceptPolarity : {Polarity::Negative, Polarity::Positive}) {
+        for (const char* concept : Words(Category::Concept, conceptPolarity)) {
+            const std::vector<std::string> beside = ObjectsBeside(concept);
+            for (Polarity objectPolarity : {Polarity::Negative, Polarity::Positive}) {
+                for (const char* object : Words(Category::Object, objectPolarity)) {
+                    const FigureLink link{{concept, actions[pairs % 2].words[pairs % 30], object},
+                                          pairs % 3 ? Figure::Metaphor : Figure::Simile};
+                    ++pairs;
+                    const bool canMake = std::find(beside.begin(), beside.end(), object) != beside.end();
+                    SCOPED_TRACE(FigureLinkText(link));
+                    ASSERT_EQ(ParseFigureLink(FigureLinkText(link)).has_value(), canMake);
+                    const std::vector<std::string> before = opened.Everything();
+                    ASSERT_EQ(opened.Memory().form.OpenLink(link), canMake);
+                    if (!canMake) {
+                        ASSERT_EQ(opened.Everything(), before) << "refused, nothing changes";
+                        continue;
+                    }
+                    byHand.ClickReset();
+                    MakeByHand(byHand, link);
+                    ASSERT_EQ(opened.Everything(), byHand.Everything());
+                    EXPECT_EQ(opened.TakeMessages(), byHand.TakeMessages()) << "a word without a phrase says so alike";
+                }
+            }
+        }
+    }
+}
+
+// Whatever the form showed before, a link ends in its own sentence's state,
+// and the sentence on screen is always the link the form offers.
+TEST(FigureLink, ALinkEndsInItsOwnStateAndTheSentenceOnScreenIsTheLinkOffered) {
+    const FigureLink evil{{"Evil", "Heals", "War"}, Figure::Simile};
+    MemoryHarness fresh;
+    ASSERT_TRUE(fresh.Memory().form.OpenLink(evil));
+
+    MemoryHarness h;
+    EXPECT_FALSE(h.Memory().form.ShownLink()) << "no sentence yet";
+    h.ClickConventional();
+    h.PickText(Category::Action, "Kills");  // positive concepts and objects, negative actions
+    h.PickText(Category::Concept, "Joy");
+    h.PickText(Category::Object, "Garden");
+    h.ChooseFigure(1);
+    h.ClickGenerate();
+    ASSERT_EQ(h.Output(), "Joy is like a killer garden.");
+    ASSERT_TRUE(h.Memory().form.OpenLink(evil));
+    EXPECT_EQ(h.Everything(), fresh.Everything());
+    EXPECT_EQ(h.Output(), "Evil is like a healing war.");
+
+    const auto shown = [&h] { return FigureLinkText(h.Memory().form.ShownLink().value()); };
+    EXPECT_EQ(shown(), FigureLinkText(evil));
+    h.PickText(Category::Concept, "Myself");
+    h.ChooseFigure(0);
+    h.ClickReset();
+    h.ClickGenerate();  // the missing-selection message: the line keeps its sentence
+    EXPECT_EQ(shown(), FigureLinkText(evil)) << "Reset and a refused Generate leave the sentence and its link";
+    h.Chance().SetSeconds(12);
+    h.ClickAutoGenerate();
+    const std::optional<FigureLink> drawn = ParseFigureLink(shown());
+    ASSERT_TRUE(drawn);
+    MemoryHarness again;
+    again.Memory().form.OpenLink(*drawn);
+    EXPECT_EQ(again.Output(), h.Output()) << "the link of a drawn sentence opens that sentence";
 }
 
 }  // namespace

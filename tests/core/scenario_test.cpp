@@ -177,22 +177,6 @@ TEST_F(Scenario, ConventionalSwitchResetsListsAndKeepsSwitchAndFigure) {
     ExpectLists(std::nullopt, std::nullopt, std::nullopt);
 }
 
-// Everything a user sees and the form holds.
-std::vector<std::string> Everything(FormHarness& h) {
-    const MainFormState& s = h.State();
-    std::vector<std::string> all{h.Output(), s.m_strOutput};
-    for (int value : {h.FigureShown(), int{h.ConventionalShown()}, s.m_nConcept, s.m_nAction, s.m_nObject,
-                      s.m_nFigure, s.m_bConventional, s.m_bNarrowed}) {
-        all.push_back(std::to_string(value));
-    }
-    for (Category category : kCategories) {
-        const std::vector<std::string> entries = h.Entries(category);
-        all.insert(all.end(), entries.begin(), entries.end());
-        all.push_back(std::to_string(h.Selection(category)));
-    }
-    return all;
-}
-
 TEST_F(Scenario, CopyTakesTheSentenceAndCopyAllEverySentenceOfTheRun) {
     h->PutOnClipboard("from another program");
     h->ClickGenerate();  // the blank lists at start-up show no sentence
@@ -214,10 +198,10 @@ TEST_F(Scenario, CopyTakesTheSentenceAndCopyAllEverySentenceOfTheRun) {
     h->ClickGenerate();
     EXPECT_EQ(h->TakeMessages().size(), 1u) << "only the missing-selection message";
     h->ChooseFigure(1);  // on screen, not yet read: copying must not read the window
-    const std::vector<std::string> before = Everything(*h);
+    const std::vector<std::string> before = h->Everything();
     h->ClickCopy();
     EXPECT_EQ(h->Clipboard(), wounding);
-    EXPECT_EQ(Everything(*h), before);
+    EXPECT_EQ(h->Everything(), before);
 
     h->Chance().SetSeconds(9);
     h->ClickAutoGenerate();

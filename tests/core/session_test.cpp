@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "expected.h"
-#include "memory_window.h"
+#include "memory_harness.h"
 
 namespace quill::test {
 namespace {
@@ -87,6 +87,47 @@ TEST(Session, AListIsFilledOnlyWhenItsEntriesChange) {
     f.form.ResetLists();
     f.form.ResetLists();
     EXPECT_EQ(fills() - before, 3) << "only the reset from positive words to all";
+}
+
+// The line beside the lists says what a narrowing leaves in them, once for
+// each change of what they hold.
+TEST(Narrowing, TheListNoteSaysWhatTheListsHoldOncePerChange) {
+    MemoryHarness h;
+    const std::vector<std::string>& notes = h.Memory().window.listNotes;
+    EXPECT_EQ(notes, std::vector<std::string>{}) << "every word at start-up: nothing to say";
+    h.PickText(Category::Concept, "Evil");
+    h.PickText(Category::Action, "Wounds");
+    h.ClickGenerate();
+    h.ClickReset();
+    h.ClickConventional();
+    h.PickText(Category::Object, "Garden");
+    SetAutoModes(h.State(), false, 1, 0, 0);
+    h.Chance().SetSeconds(3);
+    h.ClickAutoGenerate();
+    h.ClickAutoGenerate();
+    const std::string reset = " Reset shows every word.";
+    EXPECT_EQ(notes, (std::vector<std::string>{"The lists show negative words only." + reset, "",
+                                               "The lists show positive concepts and objects and negative actions." + reset,
+                                               "The lists show negative concepts and objects and positive actions." + reset}));
+}
+
+// However long the session, Copy All holds the last 10,000 sentences.
+TEST(Session, CopyAllKeepsTheLastTenThousandSentences) {
+    MemoryHarness h;
+    h.PickText(Category::Concept, "Evil");
+    h.PickText(Category::Action, "Wounds");
+    h.PickText(Category::Object, "War");
+    for (int i = 0; i < 10003; ++i) {
+        h.ChooseFigure(i % 2);
+        h.ClickGenerate();
+    }
+    h.ClickCopyAll();
+    const std::string all = h.Clipboard();
+    std::size_t lines = 1;
+    for (std::size_t at = all.find("\r\n"); at != std::string::npos; at = all.find("\r\n", at + 2)) ++lines;
+    EXPECT_EQ(lines, 10000u);
+    EXPECT_EQ(all.substr(0, all.find('\r')), "Evil is like a wounding war.") << "the first three went";
+    EXPECT_EQ(all.substr(all.rfind('\n') + 1), "Wounding evil is a war.");
 }
 
 TEST(Narrowing, APickWritesTheWindowOnce) {

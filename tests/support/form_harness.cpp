@@ -20,4 +20,19 @@ std::string FormHarness::SelectedText(Category category) {
     return entries[static_cast<std::size_t>(selected)];
 }
 
+std::vector<std::string> FormHarness::Everything() {
+    const MainFormState& s = State();
+    std::vector<std::string> all{Output(), s.m_strOutput};
+    for (int value : {FigureShown(), int{ConventionalShown()}, s.m_nConcept, s.m_nAction, s.m_nObject, s.m_nFigure,
+                      s.m_bConventional, s.m_bNarrowed}) {
+        all.push_back(std::to_string(value));
+    }
+    for (Category category : kCategories) {
+        const std::vector<std::string> entries = Entries(category);
+        all.insert(all.end(), entries.begin(), entries.end());
+        all.push_back(std::to_string(Selection(category)));
+    }
+    return all;
+}
+
 }  // namespace quill::test

@@ -44,6 +44,9 @@ public:
     // Picks the first entry with this text; fails the test if there is none.
     void PickText(Category category, const std::string& text);
     std::string SelectedText(Category category);
+    // Everything a user sees and the form holds, as texts, for comparing two
+    // moments or two ways to the same place.
+    std::vector<std::string> Everything();
 };
 
 // Each test program supplies the window its scenarios run on, already started up.

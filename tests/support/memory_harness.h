@@ -29,6 +29,8 @@ public:
 
     MainFormState& State() override { return m_form.state; }
     ScriptedChance& Chance() override { return m_form.chance; }
+    // The form and its window themselves, for what only the in-memory window shows.
+    MemoryForm& Memory() { return m_form; }
 
 private:
     MemoryForm m_form;

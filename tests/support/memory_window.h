@@ -36,6 +36,7 @@ public:
     ListControl& List(Category category) override { return ListOf(category); }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void CopyText(const std::string& text) override { copied.push_back(text); }
+    void ShowListNote(const std::string& text) override { listNotes.push_back(text); }
 
     MemoryList& ListOf(Category category);
     const MemoryList& ListOf(Category category) const;
@@ -47,7 +48,8 @@ public:
     bool conventionalChecked = false;
 
     std::vector<std::string> messages;
-    std::vector<std::string> copied;  // what went to the clipboard, oldest first
+    std::vector<std::string> copied;     // what went to the clipboard, oldest first
+    std::vector<std::string> listNotes;  // every note on the lists, oldest first
     int writes = 0;
 
 private:

@@ -7,18 +7,21 @@
 //   figure 0|1  conventional  generate  auto  reset  copy  copy-all
 //   clock SECONDS            the clock's seconds field from now on
 //   settings  box MODE  choice MODE INDEX  everything  ok
+//   link FRAGMENT            the address's fragment (after "#") changed to this
 //   look                     prints the lists, picks, figure, Conventional box,
-//                            output line, messages since the last look,
-//                            clipboard and settings window
+//                            the note on the lists, output line, messages
+//                            since the last look, clipboard and settings window
 //   say                      prints the output line and the messages alone
 #include <cstdio>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "figure_link.h"
 #include "memory_harness.h"
 
 namespace quill::test {
@@ -86,6 +89,10 @@ public:
             m_settings->form.RandomizeEverything();
         } else if (verb == "ok") {
             m_settings.reset();
+        } else if (verb == "link") {
+            if (const std::optional<FigureLink> link = ParseFigureLink(step.size() > 1 ? step[1] : "")) {
+                m_form->Memory().form.OpenLink(*link);
+            }
         } else if (verb == "look") {
             Look();
         } else if (verb == "say") {
@@ -107,6 +114,8 @@ private:
         json += "],\"selected\":[" + selected + "]";
         json += ",\"figure\":" + std::to_string(m_form->FigureShown());
         json += std::string(",\"conventional\":") + (m_form->ConventionalShown() ? "true" : "false");
+        const std::vector<std::string>& notes = m_form->Memory().window.listNotes;
+        json += ",\"note\":" + Json(notes.empty() ? std::string() : notes.back());
         json += ",\"output\":" + Json(m_form->Output());
         json += ",\"messages\":" + JsonList(m_form->TakeMessages(), Json);
         const std::string clipboard = m_form->Clipboard();
