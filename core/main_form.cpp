@@ -80,8 +80,8 @@ int FindPosition(const ListControl& list, const std::string& text) {
 
 }  // namespace
 
-MainForm::MainForm(MainFormState& state, FormWindow& window, Chance& chance)
-    : m_state(state), m_window(window), m_chance(chance) {}
+MainForm::MainForm(MainFormState& state, FormWindow& window, Chance& chance, std::size_t sentencesKept)
+    : m_state(state), m_window(window), m_chance(chance), m_sentencesKept(sentencesKept) {}
 
 int& MainForm::IndexField(Category category) {
     switch (category) {
@@ -182,7 +182,7 @@ void MainForm::ShowSentence(const FigureLink& figure) {
     if (m_sentences.empty() || m_sentences.back() != m_state.m_strOutput) {
         m_sentences.push_back(m_state.m_strOutput);
         // The oldest goes; moving the rest along costs less than a Generate does.
-        if (m_sentences.size() > kRememberedSentences) m_sentences.erase(m_sentences.begin());
+        if (m_sentences.size() > m_sentencesKept) m_sentences.erase(m_sentences.begin());
     }
     // Only a sentence that a link can open again is offered as one.
     m_shownLink = CanShow(figure) ? std::optional<FigureLink>(figure) : std::nullopt;

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <iterator>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,12 +42,13 @@ struct MainFormState {
     int m_bConventional = 0;
 };
 
-// How many sentences Copy All keeps: a long session's memory stays bounded.
-inline constexpr std::size_t kRememberedSentences = 10000;
+// Copy All keeps every sentence of the run unless the window asks for fewer.
+inline constexpr std::size_t kEverySentence = std::numeric_limits<std::size_t>::max();
 
 class MainForm {
 public:
-    MainForm(MainFormState& state, FormWindow& window, Chance& chance);
+    // A window whose memory is bounded (the page's) keeps the last sentencesKept.
+    MainForm(MainFormState& state, FormWindow& window, Chance& chance, std::size_t sentencesKept = kEverySentence);
 
     // Defaults of a freshly opened window: Conventional, Metaphor, full lists,
     // every Auto Generate mode drawn at random.
@@ -126,9 +128,10 @@ private:
     // Only the form fills its lists, so what it last put there is what they hold.
     unsigned m_listed[std::size(kCategories)] = {};
     // The sentences the output line has shown since start-up, oldest first, the
-    // last kRememberedSentences of them; a sentence shown again right after
-    // itself counts once. Kept in memory only.
+    // last m_sentencesKept of them; a sentence shown again right after itself
+    // counts once. Kept in memory only.
     std::vector<std::string> m_sentences;
+    const std::size_t m_sentencesKept;
     std::optional<FigureLink> m_shownLink;
     // What the window was last told the lists hold.
     std::string m_listsNote;

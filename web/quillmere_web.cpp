@@ -160,6 +160,10 @@ struct Settings {
     quill::ConfigureAutoForm form;
 };
 
+// A page's memory is a fixed heap: however long the session, Copy All keeps
+// the last ten thousand sentences, and the heap never runs out.
+constexpr std::size_t kSentencesKept = 10000;
+
 class App {
 public:
     App() { m_form.StartUp(); }
@@ -199,7 +203,7 @@ private:
     quill::MainFormState m_state;
     PageWindow m_window{m_state};
     quill::PortableChance m_chance;
-    quill::MainForm m_form{m_state, m_window, m_chance};
+    quill::MainForm m_form{m_state, m_window, m_chance, kSentencesKept};
     std::unique_ptr<Settings> m_settings;
 };
 

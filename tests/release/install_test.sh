@@ -18,10 +18,14 @@ wine_in() { "$QUILL_WINE_RUN" "$prefix" "$@"; }
 dir="$prefix/drive_c/Program Files/Quillmere"
 
 # A new prefix, and what it holds already, which must not count as left behind.
+# The old prefix's server is gone before its folder is: the new folder can
+# take the old one's place on disk, and a dying server would answer for it.
 fresh_prefix() {
     WINEPREFIX="$prefix" wineserver -k 2>/dev/null
+    WINEPREFIX="$prefix" timeout 30 wineserver -w 2>/dev/null
     rm -rf "${prefix:?}" "$prefix.lock"
-    wine_in cmd /c exit 0
+    wine_in cmd /c exit 0 || wine_in cmd /c exit 0
+    [ -d "$prefix/drive_c" ] || echo "no Wine prefix could be made in $prefix"
     find "$prefix/drive_c" | sort >"$work/before.txt"
 }
 

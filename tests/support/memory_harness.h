@@ -9,6 +9,8 @@ namespace quill::test {
 
 class MemoryHarness final : public FormHarness {
 public:
+    explicit MemoryHarness(std::size_t sentencesKept = kEverySentence) : m_form(sentencesKept) {}
+
     void Pick(Category category, int position) override;
     void ClickGenerate() override { m_form.form.ComposeFigure(); }
     void ClickReset() override { m_form.form.ResetLists(); }

@@ -76,12 +76,14 @@ private:
 
 // The main form on the in-memory window, started up as the program starts it.
 struct MemoryForm {
+    explicit MemoryForm(std::size_t sentencesKept = kEverySentence) : form(state, window, chance, sentencesKept) {
+        form.StartUp();
+    }
+
     MainFormState state;
     MemoryWindow window{state};
     ScriptedChance chance;
-    MainForm form{state, window, chance};
-
-    MemoryForm() { form.StartUp(); }
+    MainForm form;
 };
 
 // One opening of the settings window in memory, with its model over the main form.

@@ -245,6 +245,12 @@ test('every control is there under its role and name, the concept list has the f
   await page.keyboard.press('Escape');
   assert.equal(await aboutBox(page).isVisible(), false);
   assert.equal(await focusReaches(page, 'About'), 'About');
+  // About blocks the form and not the settings.
+  await control(main(page), 'button', 'About').click();
+  await control(settings(page), 'checkbox', boxNames[2]).click();
+  assert.equal(await control(settings(page), 'checkbox', boxNames[2]).isChecked(), false);
+  await control(aboutBox(page), 'button', 'OK').click();
+  assert.equal(await aboutBox(page).isVisible(), false);
   assert.deepEqual(page.problems, []);
   await page.close();
 });
