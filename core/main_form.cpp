@@ -4,9 +4,9 @@
 #include <initializer_list>
 #include <iterator>
 #include <numeric>
-#include <utility>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quill {
@@ -63,7 +63,7 @@ std::string ListsNote(const unsigned (&listed)[std::size(kCategories)]) {
         for (std::size_t i = first; i < count; ++i) {
             if (listed[i] == listed[first]) names += (names.empty() ? "" : " and ") + std::string(lists[i]);
         }
-        groups += (groups.empty() ? "" : " and ") + std::string(holdings[listed[first] & 3u]) + ' ' + names;
+        groups += (groups.empty() ? "" : " and ") + std::string(holdings[listed[first]]) + ' ' + names;
     }
     const bool narrowed = listed[0] == 1u || listed[0] == 2u;
     if (!mixed && !narrowed) return std::string();

@@ -9,6 +9,7 @@ Module.onRuntimeInitialized = () => {
   const figures = all('input[name=figure]');
   const conventional = one('.conventional');
   const output = one('.output');
+  const listNote = one('.list-note');
   const copyStatus = one('.copy-status');
   const command = (name) => one(`[data-command="${name}"]`);
   const settings = one('.settings');
@@ -77,7 +78,7 @@ Module.onRuntimeInitialized = () => {
     try {
       await navigator.clipboard.writeText(text);
       return true;
-    } catch (refused) {
+    } catch (noClipboard) {
       const focused = document.activeElement;
       const carrier = document.createElement('textarea');
       carrier.className = 'copy-carrier';
@@ -130,7 +131,7 @@ Module.onRuntimeInitialized = () => {
     // No more of the address than the engine asks for.
     fragment: (limit) => location.hash.slice(1, 1 + limit),
     setOutput(text) { if (output.textContent !== text) output.textContent = text; },
-    listNote(text) { one('.list-note').textContent = text; },
+    listNote(text) { listNote.textContent = text; },
     message(text) {
       messages.push(text);
       showNextMessage();

@@ -9,7 +9,7 @@ set -u
 build=$(cd "$1" && pwd) && source_dir=$(cd "$(dirname "$0")/../.." && pwd) || exit 1
 work="$build/install-test"
 prefix="$work/prefix"
-. "$source_dir/tests/support/verdicts.sh"
+. "$source_dir/tests/support/verdicts.sh" || exit 1
 . "$source_dir/tools/wine-display.sh"
 . "$source_dir/tools/packaging.sh"
 # Wine would copy the shortcut into this machine's own desktop menus.
@@ -72,7 +72,7 @@ nothing_left_behind() {
     verdict "$1 leaves no entry and no registry key or value naming Quillmere" $?
 }
 
-rm -rf "$work" && mkdir -p "$work/packages/notes" "$work/users-folder" || exit 1
+fresh_work_dir "$work" && mkdir -p "$work/packages/notes" "$work/users-folder" || exit 1
 # refused MESSAGE ARGS...: tools/package, given ARGS, stops with MESSAGE.
 refused() {
     local message=$1

@@ -9,14 +9,7 @@ source=$1 toolchain=$2 tested_exe=$3 tested_page=$4 work=$5
 . "$(dirname "$0")/../support/verdicts.sh" || exit 1
 . "$(dirname "$0")/../../tools/wine-display.sh" || exit 1
 
-# The work folder carries this test's mark; one without it is somebody else's
-# and is left alone.
-mark=.made-by-reproducible-builds-test
-if [ -e "$work" ] && [ ! -f "$work/$mark" ]; then
-    echo "FAILED: $work was not made by this test; move it away first"
-    exit 1
-fi
-rm -rf "${work:?}" && mkdir -p "$work" && touch "$work/$mark" || exit 1
+fresh_work_dir "$work" || exit 1
 cmake -S "$source" -B "$work/exe" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
       -DBUILD_TESTING=OFF >/dev/null &&
     cmake --build "$work/exe" --target Quillmere >/dev/null

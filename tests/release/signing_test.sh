@@ -7,9 +7,9 @@
 set -u
 build=$(cd "$1" && pwd) && source_dir=$(cd "$(dirname "$0")/../.." && pwd) || exit 1
 work="$build/signing-test"
-. "$source_dir/tests/support/verdicts.sh"
+. "$source_dir/tests/support/verdicts.sh" || exit 1
 . "$source_dir/tools/wine-display.sh"
-rm -rf "$work" && mkdir -p "$work" || exit 1
+fresh_work_dir "$work" || exit 1
 
 # A throwaway code-signing certificate, its key encrypted, and a stranger's key.
 openssl req -x509 -newkey rsa:2048 -days 2 -subj "/CN=Quillmere test signer" \
