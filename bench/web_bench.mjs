@@ -4,23 +4,26 @@
 //     the lists written into its HTML and no engine at all;
 //   - Auto Generate and a narrowing pick, against a plain update of the output
 //     line, each with the layout it causes;
-//   - the file's size.
-import { statSync, writeFileSync, readFileSync } from 'node:fs';
+//   - the file's size;
+//   - Lighthouse's four scores and the total blocking time, the site served
+//     from 127.0.0.1 and seen as a phone on a slow network sees it.
+import { readFileSync, statSync, writeFileSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { extname, join } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { chromium } from 'playwright-core';
+import lighthouse from 'lighthouse';
+import puppeteer from 'puppeteer-core';
+import { chromiumArgs } from '../tests/web/browsers.mjs';
 
-const pageFile = process.argv[2];
-const runs = Number(process.argv[3] || 15);
+const [pageFile, siteFolder] = process.argv.slice(2, 4);
+const runs = Number(process.argv[4] || 15);
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
-const browser = await chromium.launch({
-  executablePath: process.env.QUILL_CHROMIUM || '/usr/bin/chromium',
-  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-    '--disable-sync', '--no-first-run'],
-});
-const page = await browser.newPage({ viewport: { width: 1280, height: 800 } });
+const browser = await puppeteer.launch({ executablePath: process.env.QUILL_CHROMIUM || '/usr/bin/chromium', args: chromiumArgs });
+const page = await browser.newPage();
+await page.setViewport({ width: 1280, height: 800 });
 // When the object list, the last one filled, holds its words, in ms since navigation.
-await page.addInitScript(() => {
+await page.evaluateOnNewDocument(() => {
   const check = () => {
     const list = document.getElementById('object');
     if (!window.listsFilled && list && list.options.length > 1) window.listsFilled = performance.now();
@@ -40,8 +43,7 @@ const lists = await page.evaluate(() => Object.fromEntries(['concept', 'action',
   (id) => [id, document.getElementById(id).innerHTML])));
 let baseline = readFileSync(pageFile, 'utf8').replace(/<script>[\s\S]*<\/script>/, '');
 for (const [id, options] of Object.entries(lists)) {
-  baseline = baseline.replace(`<select id="${id}" class="word-list"></select>`,
-    `<select id="${id}" class="word-list">${options}</select>`);
+  baseline = baseline.replace(new RegExp(`(<select id="${id}"[^>]*>)</select>`), `$1${options}</select>`);
 }
 const baselineFile = pageFile.replace(/\.html$/, '-baseline.html');
 writeFileSync(baselineFile, baseline);
@@ -56,7 +58,7 @@ for (let run = 0; run < runs; ++run) {
 // time: one alone is near the clock's resolution.
 await filledAfter(pathToFileURL(pageFile).href);
 const commands = await page.evaluate((count) => {
-  const $ = (selector) => document.querySelector(selector);
+  const $ = (name) => document.querySelector(`[data-control="${name}"]`);
   const timed = (command) => {
     const times = [];
     for (let sample = 0; sample < count; ++sample) {
@@ -74,13 +76,31 @@ const commands = await page.evaluate((count) => {
     list.dispatchEvent(new Event('change'));
   };
   return {
-    plain: timed((i) => { $('.output').textContent = `A plain sentence, number ${i}.`; }),
-    autoGenerate: timed(() => $('[data-command="auto-generate"]').click()),
+    plain: timed((i) => { $('output').textContent = `A plain sentence, number ${i}.`; }),
+    autoGenerate: timed(() => $('auto-generate').click()),
     // A word picked in full lists narrows them, and the blank picked after it
     // brings them back: two picks that each refill the lists.
-    narrowingPick: timed((i) => pick($('#concept'), i % 2 ? 0 : 1 + (i % 60))),
+    narrowingPick: timed((i) => pick($('list'), i % 2 ? 0 : 1 + (i % 60))),
   };
 }, runs * 2);
+
+// Lighthouse on the site as published, from a server of the benchmark's own.
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
+const server = createServer((request, response) => {
+  const path = new URL(request.url, 'http://127.0.0.1').pathname;
+  try {
+    const body = readFileSync(join(siteFolder, path === '/' ? 'index.html' : path));
+    response.writeHead(200, { 'content-type': types[extname(path)] ?? (path === '/' ? 'text/html' : 'text/plain') }).end(body);
+  } catch (missing) {
+    response.writeHead(404).end();
+  }
+});
+await new Promise((listening) => server.listen(0, '127.0.0.1', listening));
+const { lhr } = await lighthouse(`http://127.0.0.1:${server.address().port}/`, {
+  port: Number(new URL(browser.wsEndpoint()).port), output: 'json', logLevel: 'error',
+  onlyCategories: ['performance', 'accessibility', 'best-practices', 'seo'],
+});
+server.close();
 await browser.close();
 
 const ms = (value) => `${value.toFixed(3)} ms`;
@@ -93,3 +113,9 @@ row('Auto Generate', ms(commands.autoGenerate), ms(commands.plain), 'plain updat
 row('narrowing pick (or its undoing)', ms(commands.narrowingPick), ms(commands.plain), 'plain update of the output line');
 const size = statSync(pageFile).size / 1024;
 row('file size', `${size.toFixed(1)} KiB`, '150.0 KiB', 'the limit');
+const scores = Object.values(lhr.categories).map((category) => `${category.title} ${Math.round(category.score * 100)}`);
+console.log(`Lighthouse ${lhr.lighthouseVersion}, a phone on a slow network: ${scores.join(', ')}`);
+row('total blocking time', ms(lhr.audits['total-blocking-time'].numericValue), ms(50), 'the goal');
+for (const audit of Object.values(lhr.audits)) {
+  if (audit.score !== null && audit.score < 1 && audit.scoreDisplayMode === 'binary') console.log(`  failed: ${audit.title}${audit.explanation ? `: ${audit.explanation}` : ''}`, JSON.stringify(audit.details ?? {}).slice(0, 300));
+}

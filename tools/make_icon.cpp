@@ -1,9 +1,10 @@
 // Builds the application icon from its text source: one grid of '#' (red) and
 // '.' (black) per image, written as a 16-colour .ico with no transparent pixels.
 // Usage: make_icon SOURCE.txt OUTPUT.ico
-//        make_icon SOURCE.txt OUTPUT.bmp WIDTH HEIGHT SCALE
+//        make_icon SOURCE.txt OUTPUT.bmp|OUTPUT.png WIDTH HEIGHT SCALE
 // The second form draws the largest image, SCALE times enlarged, centred on a
-// black WIDTH x HEIGHT picture (the installer's pages show two such pictures).
+// black WIDTH x HEIGHT picture: the installer's pages show two such BMPs, the
+// web site's icons are such PNGs.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -70,11 +71,23 @@ std::string Encode(const Image& image) {
     return dib;
 }
 
+// The picture: the image SCALE times enlarged, centred on black.
+struct Picture {
+    const Image& image;
+    int width, height, scale;
+
+    bool Red(int x, int y) const {
+        const int left = (width - image.size * scale) / 2, top = (height - image.size * scale) / 2;
+        const int ix = (x - left) / scale, iy = (y - top) / scale;
+        return x >= left && y >= top && ix < image.size && iy < image.size &&
+               image.rows[static_cast<std::size_t>(iy)][static_cast<std::size_t>(ix)] == '#';
+    }
+};
+
 // A 24-bit bottom-up BMP file.
-std::string Picture(const Image& image, int width, int height, int scale) {
+std::string Bmp(const Picture& picture) {
+    const int width = picture.width, height = picture.height;
     const int stride = ((width * 3 + 3) / 4) * 4;
-    const int left = (width - image.size * scale) / 2;
-    const int top = (height - image.size * scale) / 2;
     std::string bmp = "BM";
     Put32(bmp, static_cast<unsigned>(14 + 40 + stride * height));
     Put32(bmp, 0);
@@ -90,14 +103,67 @@ std::string Picture(const Image& image, int width, int height, int scale) {
     for (int y = height - 1; y >= 0; --y) {
         std::string row(static_cast<std::size_t>(stride), '\0');
         for (int x = 0; x < width; ++x) {
-            const int ix = (x - left) / scale, iy = (y - top) / scale;
-            const bool inside = x >= left && y >= top && ix < image.size && iy < image.size;
-            if (inside && image.rows[static_cast<std::size_t>(iy)][static_cast<std::size_t>(ix)] == '#')
-                row[static_cast<std::size_t>(x * 3 + 2)] = static_cast<char>(0xFF);  // B, G, R
+            if (picture.Red(x, y)) row[static_cast<std::size_t>(x * 3 + 2)] = static_cast<char>(0xFF);  // B, G, R
         }
         bmp += row;
     }
     return bmp;
+}
+
+void PutBig32(std::string& out, std::uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((value >> shift) & 0xFF);
+}
+
+std::uint32_t Crc32(const std::string& bytes) {
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (const unsigned char byte : bytes) {
+        crc ^= byte;
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+void PutChunk(std::string& png, const std::string& type, const std::string& data) {
+    PutBig32(png, static_cast<std::uint32_t>(data.size()));
+    png += type + data;
+    PutBig32(png, Crc32(type + data));
+}
+
+// A two-colour PNG (black and red), its rows in stored deflate blocks: the
+// pictures are small enough not to need compressing.
+std::string Png(const Picture& picture) {
+    std::string rows;
+    for (int y = 0; y < picture.height; ++y) {
+        std::string row(static_cast<std::size_t>(1 + (picture.width + 7) / 8), '\0');  // filter 0, then bits
+        for (int x = 0; x < picture.width; ++x) {
+            if (picture.Red(x, y)) row[static_cast<std::size_t>(1 + x / 8)] |= static_cast<char>(0x80 >> (x % 8));
+        }
+        rows += row;
+    }
+    std::string zlib = "\x78\x01";
+    for (std::size_t at = 0; at < rows.size() || at == 0; at += 65535) {
+        const std::size_t length = std::min<std::size_t>(65535, rows.size() - at);
+        zlib += static_cast<char>(at + length == rows.size() ? 1 : 0);
+        Put16(zlib, static_cast<unsigned>(length));
+        Put16(zlib, static_cast<unsigned>(~length & 0xFFFF));
+        zlib += rows.substr(at, length);
+    }
+    std::uint32_t a = 1, b = 0;
+    for (const unsigned char byte : rows) {
+        a = (a + byte) % 65521;
+        b = (b + a) % 65521;
+    }
+    PutBig32(zlib, b << 16 | a);
+    std::string header;
+    PutBig32(header, static_cast<std::uint32_t>(picture.width));
+    PutBig32(header, static_cast<std::uint32_t>(picture.height));
+    header += std::string("\x01\x03\x00\x00\x00", 5);  // 1 bit, palette, deflate, filter 0, not interlaced
+    std::string png = "\x89PNG\r\n\x1a\n";
+    PutChunk(png, "IHDR", header);
+    PutChunk(png, "PLTE", std::string("\x00\x00\x00\xFF\x00\x00", 6));
+    PutChunk(png, "IDAT", zlib);
+    PutChunk(png, "IEND", "");
+    return png;
 }
 
 bool Parse(std::istream& in, std::vector<Image>& images, std::string& error) {
@@ -133,7 +199,7 @@ bool Parse(std::istream& in, std::vector<Image>& images, std::string& error) {
 int main(int argc, char** argv) {
     if (argc != 3 && argc != 6) {
         std::cerr << "usage: make_icon SOURCE.txt OUTPUT.ico\n"
-                     "       make_icon SOURCE.txt OUTPUT.bmp WIDTH HEIGHT SCALE\n";
+                     "       make_icon SOURCE.txt OUTPUT.bmp|OUTPUT.png WIDTH HEIGHT SCALE\n";
         return 2;
     }
     std::ifstream source(argv[1]);
@@ -151,8 +217,10 @@ int main(int argc, char** argv) {
             std::cerr << "the image does not fit the picture\n";
             return 2;
         }
-        std::ofstream out(argv[2], std::ios::binary);
-        out << Picture(largest, width, height, scale);
+        const std::string name = argv[2];
+        const Picture picture{largest, width, height, scale};
+        std::ofstream out(name, std::ios::binary);
+        out << (name.size() > 4 && name.compare(name.size() - 4, 4, ".png") == 0 ? Png(picture) : Bmp(picture));
         return out ? 0 : 1;
     }
     std::string directory, data;

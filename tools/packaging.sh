@@ -8,7 +8,8 @@
 
 QUILL_SOURCE=${QUILL_SOURCE:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 QUILL_FILES=(Quillmere.exe README.txt LICENSE.txt)
-QUILL_WEB_FILES=(quillmere.html README.txt LICENSE.txt)
+QUILL_WEB_FILES=(quillmere.html README.txt LICENSE.txt site/index.html site/sw.js site/manifest.webmanifest
+                 site/robots.txt site/icon-192.png site/icon-512.png site/icon-maskable-512.png site/apple-touch-icon.png)
 
 quill_fail() { echo "package: $*" >&2; return 1; }
 
@@ -101,12 +102,13 @@ quill_place() {
     done
 }
 
-# Copies the web edition's page, its read-me and the licence from WEB_BUILD_DIR
-# into STAGE, every file dated EPOCH.
+# Copies the web edition's page, its read-me, the licence and the site to
+# publish from WEB_BUILD_DIR into STAGE, every file dated EPOCH.
 quill_stage_web() {
     local build=$1 stage=$2 epoch=$3
-    mkdir -p "$stage" || return 1
+    mkdir -p "$stage/site" || return 1
     cp "$build/quillmere.html" "$build/README.txt" "$QUILL_SOURCE/LICENSE.txt" "$stage/" || return 1
+    cp "$build"/site/* "$stage/site/" || return 1
     chmod 644 "${QUILL_WEB_FILES[@]/#/$stage/}" && touch -d "@$epoch" "${QUILL_WEB_FILES[@]/#/$stage/}"
 }
 

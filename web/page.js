@@ -1,80 +1,121 @@
 // The page's side of Quillmere's web edition: it shows what the engine writes
 // and hands it what the user does. Every rule, word and text of the program's
 // is the engine's; the page knows its own controls and how a browser is used.
-Module.onRuntimeInitialized = () => {
-  const one = (selector, scope = document) => scope.querySelector(selector);
-  const all = (selector, scope = document) => [...scope.querySelectorAll(selector)];
-  const form = one('main');
-  const lists = all('.word-list');
-  const figures = all('input[name=figure]');
-  const conventional = one('.conventional');
-  const output = one('.output');
-  const listNote = one('.list-note');
-  const copyStatus = one('.copy-status');
-  const command = (name) => one(`[data-command="${name}"]`);
-  const settings = one('.settings');
-  const mode = (number) => one(`[data-mode="${number}"]`, settings);
-  const pair = (number) => all('input[type=radio]', mode(number));
-  const messageBox = one('.message');
-  const aboutBox = one('.about');
-  const messages = [];
+// Each component below keeps its own state; the page finds every control it
+// uses by its data-control name.
+const control = (name, scope = document) => scope.querySelector(`[data-control="${name}"]`);
+const controls = (name, scope = document) => [...scope.querySelectorAll(`[data-control="${name}"]`)];
 
-  // A message or About blocks the form, as the Windows program's modal boxes
-  // block its main window, and nothing else: the settings stay usable. The
-  // focus goes into the box, Tab keeps it there, and it comes back on close.
+// The value of the checked radio button of a pair, -1 when neither is.
+const checkedValue = (radios) => {
+  const checked = radios.find((radio) => radio.checked);
+  return checked ? Number(checked.value) : -1;
+};
+const setChecked = (radios, value) => radios.forEach((radio) => { radio.checked = Number(radio.value) === value; });
+
+// The engine bridge: one call at a time, as the Windows program takes one
+// message at a time. A call made while another runs (a focus moved or an
+// event fired in the middle of a command) is dropped.
+function EngineBridge(module) {
+  let running = false;
+  return {
+    get running() { return running; },
+    call(name, ...args) {
+      if (running) return;
+      running = true;
+      try {
+        module[`_quill_${name}`](...args);
+      } finally {
+        running = false;
+      }
+    },
+  };
+}
+
+// The list commit: a list browsed with the keyboard narrows nothing until the
+// pick is committed, by Enter, by leaving the list, or by any command. A pick
+// with no key (the mouse, a touch, the list's popup closing, or a script
+// choosing the option, as assistive tools do) narrows at once, as in the
+// Windows program. Every engine fires a list's change inside its keydown.
+function ListCommit(lists, engine) {
+  const pending = new Set();
+  const commit = (list) => {
+    if (!pending.has(list) || engine.running) return;
+    pending.delete(list);
+    engine.call('pick', list);
+  };
+  lists.forEach((element, list) => {
+    let browsing = false;
+    element.addEventListener('keydown', (event) => {
+      // Tab commits on its key: a tab the driver opens may lack the system
+      // focus, and then leaving the list fires no blur.
+      if (event.key === 'Enter' || event.key === 'Tab') return commit(list);
+      browsing = !event.altKey && !event.ctrlKey && !event.metaKey;
+      setTimeout(() => { browsing = false; });
+    });
+    element.addEventListener('change', () => {
+      if (browsing) return pending.add(list);
+      pending.delete(list);
+      engine.call('pick', list);
+    });
+    element.addEventListener('blur', () => commit(list));
+  });
+  return { commitAll: () => lists.forEach((_, list) => commit(list)) };
+}
+
+// The blocking box: a message or About blocks the form, as the Windows
+// program's modal boxes block its main window, and nothing else: the
+// settings stay usable, by mouse, keyboard and screen reader alike. The box
+// takes the focus when it opens and gives it back when the last one closes.
+function BlockingBox(form, boxes) {
   let returnFocus = null;
-  const blocking = [messageBox, aboutBox];
-  const openBlocker = () => blocking.find((box) => box.open);
-  // Over the form it blocks, as a Windows message box stands over its owner,
-  // and so beside the settings when they lie to the form's right.
-  function place(box) {
-    const area = form.getBoundingClientRect();
-    box.style.left = `${Math.max(8, area.left + (area.width - box.offsetWidth) / 2)}px`;
-    box.style.right = 'auto';
-  }
-  addEventListener('resize', () => blocking.forEach((box) => box.open && place(box)));
-  function block(box, focus) {
-    if (!form.inert) returnFocus = document.activeElement;
+  const messages = [];
+  const messageBox = control('message-box');
+  const isOpen = () => boxes.some((box) => box.open);
+  function open(box) {
+    if (!isOpen()) returnFocus = document.activeElement;
     form.inert = true;
     box.show();
-    place(box);
-    focus.focus();
-  }
-  function unblock() {
-    if (openBlocker()) return;
-    form.inert = false;
-    if (returnFocus && returnFocus.isConnected) returnFocus.focus();
-    returnFocus = null;
-  }
-  for (const box of blocking) {
-    box.addEventListener('close', () => (box === messageBox && messages.length ? showNextMessage() : unblock()));
-    box.addEventListener('keydown', (event) => {
-      if (event.key === 'Escape') {
-        event.preventDefault();
-        box.close();
-      } else if (event.key === 'Tab') {
-        const stops = all('a[href], button', box);
-        const at = stops.indexOf(document.activeElement);
-        const next = (at + (event.shiftKey ? stops.length - 1 : 1)) % stops.length;
-        event.preventDefault();
-        stops[at < 0 ? 0 : next].focus();
-      }
-    });
+    control('close', box).focus();
   }
   function showNextMessage() {
     if (messageBox.open || messages.length === 0) return;
-    one('.message-text', messageBox).textContent = messages.shift();
-    block(messageBox, one('button', messageBox));
+    control('message-text', messageBox).textContent = messages.shift();
+    open(messageBox);
   }
+  for (const box of boxes) {
+    box.addEventListener('close', () => {
+      showNextMessage();
+      if (isOpen()) return;
+      form.inert = false;
+      const lost = !document.activeElement || document.activeElement === document.body || box.contains(document.activeElement);
+      if (lost && returnFocus && returnFocus.isConnected) returnFocus.focus();
+      returnFocus = null;
+    });
+    box.addEventListener('keydown', (event) => {
+      if (event.key !== 'Escape') return;
+      event.preventDefault();
+      box.close();
+    });
+  }
+  return {
+    isOpen,
+    open,
+    message(text) {
+      messages.push(text);
+      showNextMessage();
+    },
+  };
+}
 
-  // Copy and Copy All say for a moment what they did, for the eye and, as a
-  // status, for a screen reader.
-  let copyShown = 0;
+// The copy status: Copy and Copy All say for a moment what they did, for the
+// eye and, as a status, for a screen reader. The clipboard where the browser
+// offers it (secure pages), else the copy a selection makes, which plain http
+// pages allow.
+function CopyStatus(status) {
+  let shown = 0;
   let copies = 0;
-
-  // The clipboard where the browser offers it (secure pages), else the copy a
-  // selection makes, which plain http pages allow; whether either worked.
-  async function writeClipboard(text) {
+  async function write(text) {
     try {
       await navigator.clipboard.writeText(text);
       return true;
@@ -93,25 +134,70 @@ Module.onRuntimeInitialized = () => {
       return copied;
     }
   }
-
-  // The address follows the sentence on screen. A browser takes several
-  // milliseconds to rewrite it, so a burst of sentences writes it at most
-  // every tenth of a second, the last one always.
-  let linkDue = '';
-  let addressTimer = 0;
-  function writeAddress() {
-    addressTimer = 0;
-    const hash = linkDue ? `#${linkDue}` : '';
-    if (location.hash === hash) return;
-    history.replaceState(null, '', hash || location.pathname + location.search);
-    addressTimer = setTimeout(writeAddress, 100);
-  }
-
-  // The value of the checked radio button of a pair, -1 when neither is.
-  const checkedValue = (radios) => {
-    const checked = radios.find((radio) => radio.checked);
-    return checked ? Number(checked.value) : -1;
+  return {
+    copy(text, done) {
+      const copying = ++copies;
+      clearTimeout(shown);
+      status.textContent = '';
+      write(text).then((copied) => {
+        // A moment later, so that a screen reader hears the same words again;
+        // only the last copy says anything.
+        shown = setTimeout(() => {
+          if (copying !== copies) return;
+          status.textContent = copied ? done : status.dataset.refused;
+          if (copied) shown = setTimeout(() => { status.textContent = ''; }, 4000);
+        }, 50);
+      });
+    },
   };
+}
+
+// The address follows the sentence on screen. A browser takes several
+// milliseconds to rewrite it, and Safari refuses a page that rewrites it too
+// often, so a burst of sentences writes it at most every tenth of a second,
+// the last one always, and a refused write is tried again.
+function Address() {
+  let due = '';
+  let timer = 0;
+  const page = () => location.href.split('#')[0];
+  function write() {
+    timer = 0;
+    const address = due ? `${page()}#${due}` : page();
+    if (location.href === address) return;
+    try {
+      history.replaceState(null, '', address);
+    } catch (refused) {
+      // The next tick tries again.
+    }
+    timer = setTimeout(write, 100);
+  }
+  return {
+    link(fragment) {
+      due = fragment;
+      if (!timer) write();
+    },
+    // The link the address is on its way to.
+    get due() { return due ? `${page()}#${due}` : page(); },
+  };
+}
+
+Module.onRuntimeInitialized = () => {
+  const form = control('form');
+  const lists = controls('list');
+  const figures = [...control('figure').querySelectorAll('input')];
+  const conventional = control('conventional');
+  const output = control('output');
+  const settings = control('settings');
+  const modes = controls('mode', settings);
+  const pair = (number) => [...modes[number].querySelectorAll('input[type=radio]')];
+  const box = (number) => control('box', modes[number]);
+
+  const engine = EngineBridge(Module);
+  const listCommit = ListCommit(lists, engine);
+  const blocking = BlockingBox(form, [control('message-box'), control('about-box')]);
+  const copyStatus = CopyStatus(control('copy-status'));
+  const address = Address();
+  const share = control('share');
 
   // What the engine reads and writes, as the Windows shell does its controls.
   Module.page = {
@@ -124,132 +210,96 @@ Module.onRuntimeInitialized = () => {
     select(list, position) { lists[list].selectedIndex = position; },
     selected: (list) => lists[list].selectedIndex,
     figure: () => checkedValue(figures),
-    setFigure(figure) { figures.forEach((radio) => { radio.checked = Number(radio.value) === figure; }); },
+    setFigure(figure) { setChecked(figures, figure); },
     conventional: () => (conventional.checked ? 1 : 0),
     setConventional(on) { conventional.checked = on !== 0; },
     output: () => output.textContent,
     // No more of the address than the engine asks for.
     fragment: (limit) => location.hash.slice(1, 1 + limit),
     setOutput(text) { if (output.textContent !== text) output.textContent = text; },
-    listNote(text) { listNote.textContent = text; },
-    message(text) {
-      messages.push(text);
-      showNextMessage();
-    },
-    copy(text, done) {
-      const copying = ++copies;
-      clearTimeout(copyShown);
-      copyStatus.textContent = '';
-      writeClipboard(text).then((copied) => {
-        // A moment later, so that a screen reader hears the same words again;
-        // only the last copy says anything.
-        copyShown = setTimeout(() => {
-          if (copying !== copies) return;
-          copyStatus.textContent = copied ? done : copyStatus.dataset.refused;
-          if (copied) copyShown = setTimeout(() => { copyStatus.textContent = ''; }, 4000);
-        }, 50);
-      });
-    },
+    listNote(text) { control('list-note').textContent = text; },
+    message: (text) => blocking.message(text),
+    copy: (text, done) => copyStatus.copy(text, done),
     canCopy(sentence, all) {
-      command('copy').disabled = !sentence;
-      command('copy-all').disabled = !all;
+      control('copy').disabled = !sentence;
+      control('copy-all').disabled = !all;
+      // Share where the browser offers it: phones, Safari, Edge on Windows.
+      share.hidden = typeof navigator.share !== 'function';
+      share.disabled = !sentence;
     },
-    link(fragment) {
-      linkDue = fragment;
-      if (!addressTimer) writeAddress();
-    },
+    link: (fragment) => address.link(fragment),
     about(version, copyright, notice, site) {
-      one('.about-version').textContent = version;
-      one('.about-copyright').textContent = copyright;
-      one('.about-notice').textContent = notice;
-      one('.about-site').href = site;
+      control('about-version').textContent = version;
+      control('about-copyright').textContent = copyright;
+      control('about-notice').textContent = notice;
+      control('about-site').href = site;
     },
     showSettings(open) {
       if (!open) {
         const hadFocus = settings.contains(document.activeElement);
         settings.close();
-        if (hadFocus) command('configure-auto').focus();
+        if (hadFocus) control('configure-auto').focus();
         return;
       }
       if (!settings.open) settings.show();
       // Where the user looks: on a narrow screen the panel lies below the form.
       settings.scrollIntoView({ block: 'nearest' });
-      one('.randomize-everything').focus({ preventScroll: true });
+      control('randomize-everything').focus({ preventScroll: true });
     },
-    box: (number) => (one('.box', mode(number)).checked ? 1 : 0),
-    setBox(number, on) { one('.box', mode(number)).checked = on !== 0; },
+    box: (number) => (box(number).checked ? 1 : 0),
+    setBox(number, on) { box(number).checked = on !== 0; },
     choice: (number) => checkedValue(pair(number)),
-    setChoice(number, choice) { pair(number).forEach((radio) => { radio.checked = Number(radio.value) === choice; }); },
+    setChoice(number, choice) { setChecked(pair(number), choice); },
     enablePair(number, on) { pair(number).forEach((radio) => { radio.disabled = !on; }); },
   };
 
-  // A list browsed with the keyboard narrows nothing until the pick is
-  // committed: Enter, or the list left. A pick with no key (the mouse, a
-  // touch, the list's popup closing, or a script choosing the option, as
-  // assistive tools do) narrows at once, as in the Windows program.
-  const pending = new Set();
-  const commit = (list) => {
-    if (pending.delete(list)) Module._quill_pick(list);
+  // Every command takes a pick the keyboard made first, as leaving the list
+  // would, and runs alone.
+  const command = (run) => () => {
+    if (engine.running) return;
+    listCommit.commitAll();
+    run();
   };
-  const commitAll = () => lists.forEach((_, list) => commit(list));
-  lists.forEach((element, list) => {
-    let browsing = false;
-    element.addEventListener('keydown', (event) => {
-      if (event.key === 'Enter') return commit(list);
-      browsing = !event.altKey && !event.ctrlKey && !event.metaKey;
-      setTimeout(() => { browsing = false; });
-    });
-    element.addEventListener('change', () => {
-      if (browsing) return pending.add(list);
-      pending.delete(list);
-      Module._quill_pick(list);
-    });
-    element.addEventListener('blur', () => commit(list));
-  });
+  const onCommand = (element, event, run) => element.addEventListener(event, command(run));
+  const onEngineCommand = (element, event, name, ...args) => onCommand(element, event, () => engine.call(name, ...args));
+  onEngineCommand(control('generate'), 'click', 'generate');
+  onEngineCommand(control('auto-generate'), 'click', 'auto_generate');
+  onEngineCommand(control('reset'), 'click', 'reset');
+  onEngineCommand(conventional, 'change', 'conventional');
+  onEngineCommand(control('configure-auto'), 'click', 'open_settings');
+  onEngineCommand(control('copy'), 'click', 'copy');
+  onEngineCommand(control('copy-all'), 'click', 'copy_all');
+  onCommand(control('about'), 'click', () => blocking.open(control('about-box')));
+  // A share the user cancels is no error and says nothing.
+  onCommand(share, 'click', () => navigator.share({ text: output.textContent, url: address.due }).catch(() => {}));
 
-  // Every command takes a pick the keyboard made first, as leaving the list would.
-  const on = (element, event, call) => element.addEventListener(event, () => {
-    commitAll();
-    call();
+  onEngineCommand(control('randomize-everything'), 'click', 'randomize_everything');
+  onEngineCommand(control('settings-ok'), 'click', 'close_settings');
+  modes.forEach((mode, number) => {
+    onEngineCommand(box(number), 'change', 'settings_box', number);
+    for (const radio of pair(number)) onEngineCommand(radio, 'change', 'settings_radio', number);
   });
-  on(command('generate'), 'click', () => Module._quill_generate());
-  on(command('auto-generate'), 'click', () => Module._quill_auto_generate());
-  on(command('reset'), 'click', () => Module._quill_reset());
-  on(conventional, 'change', () => Module._quill_conventional());
-  on(command('configure-auto'), 'click', () => Module._quill_open_settings());
-  on(command('copy'), 'click', () => Module._quill_copy());
-  on(command('copy-all'), 'click', () => Module._quill_copy_all());
-  on(command('about'), 'click', () => block(aboutBox, one('button', aboutBox)));
-
-  on(one('.randomize-everything'), 'click', () => Module._quill_randomize_everything());
-  on(one('.settings-ok'), 'click', () => Module._quill_close_settings());
-  for (const fieldset of all('.mode', settings)) {
-    const number = Number(fieldset.dataset.mode);
-    on(one('.box', fieldset), 'change', () => Module._quill_settings_box(number));
-    for (const radio of pair(number)) on(radio, 'change', () => Module._quill_settings_radio(number));
-  }
   // Esc closes the settings; so does Enter anywhere but on a button, as OK is
   // their default button.
+  const closeSettings = command(() => engine.call('close_settings'));
   settings.addEventListener('keydown', (event) => {
     const onButton = event.target.closest('button, a');
     if (event.key === 'Escape' || (event.key === 'Enter' && !onButton)) {
       event.preventDefault();
-      Module._quill_close_settings();
+      closeSettings();
     }
   });
 
+  const copySentence = command(() => engine.call('copy'));
   // Ctrl+C takes the sentence when no text on the page is selected and no
   // message or About is up.
   document.addEventListener('keydown', (event) => {
     const copyKey = (event.ctrlKey || event.metaKey) && !event.altKey && event.key.toLowerCase() === 'c';
-    if (copyKey && String(window.getSelection()) === '' && !openBlocker()) Module._quill_copy();
+    if (copyKey && String(window.getSelection()) === '' && !blocking.isOpen()) copySentence();
   });
-  addEventListener('hashchange', () => {
-    commitAll();
-    Module._quill_open_link();
-  });
+  onEngineCommand(window, 'hashchange', 'open_link');
 
-  Module._quill_start();
+  engine.call('start');
   // With the first frame, not before it: a focus now would lay the page out
   // once more before it is shown.
   requestAnimationFrame(() => {

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The same sources build to the same Quillmere.exe and the same web page: a
+# The same sources build to the same Quillmere.exe, web page and site: a
 # second build of this checkout, in other folders and at a later time, must
 # match the tested ones byte for byte (tools/reproduce does the same for every
 # package).
@@ -19,10 +19,12 @@ verdict "the second build's Quillmere.exe is identical to the tested one" $?
 
 cmake -S "$source" -B "$work/web" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$source/cmake/emscripten.cmake" \
       -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF >/dev/null &&
-    cmake --build "$work/web" --target quillmere >/dev/null
-verdict "a second build of the web page in $work/web succeeds" $?
+    cmake --build "$work/web" --target quill_site >/dev/null
+verdict "a second build of the web page and site in $work/web succeeds" $?
 cmp "$tested_page" "$work/web/quillmere.html"
 verdict "the second build's quillmere.html is identical to the tested one" $?
+diff -r "$(dirname "$tested_page")/site" "$work/web/site"
+verdict "the second build's site is identical to the tested one" $?
 
 quill_stop_wine "$work/exe/wineprefix"
 verdicts

@@ -1,0 +1,277 @@
+// The three browser engines people use, each driven the same way: Chromium
+// and Firefox by puppeteer-core (CDP and WebDriver BiDi), WebKit by
+// selenium-webdriver through WebKitGTK's WebKitWebDriver and MiniBrowser.
+// Each engine gives its own browser a light or a dark look and sends plain
+// http through a proxy. A page is found and worked by role and accessible
+// name, as a screen reader user finds it; what an engine cannot do is said
+// by its `can`.
+import { spawn } from 'node:child_process';
+import { writeFileSync } from 'node:fs';
+import { createServer } from 'node:net';
+import puppeteer from 'puppeteer-core';
+import { Builder, By, Key, WebElement } from 'selenium-webdriver';
+
+export const engines = ['chromium', 'firefox', 'webkit'];
+
+// Chromium's arguments, for the tests and the benchmark alike: no
+// connection of its own to anything, which this machine's closed network
+// refuses many at a time.
+export const chromiumArgs = ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
+  '--disable-component-update', '--disable-sync', '--no-first-run'];
+
+export function launch(engine, options = {}) {
+  if (engine === 'webkit') return launchWebKit(options);
+  if (engine === 'chromium' || engine === 'firefox') return launchPuppeteer(engine, options);
+  throw new Error(`no such engine: ${engine}`);
+}
+
+// Errors a page throws and anything it asks of the network, noted from
+// inside it, for the engine whose driver hears neither.
+function noteProblems() {
+  if (window.quillProblems) return;
+  window.quillProblems = [];
+  const note = (text) => window.quillProblems.push(text);
+  addEventListener('error', (event) => note(`error: ${event.message}`));
+  addEventListener('unhandledrejection', (event) => note(`error: ${event.reason}`));
+  addEventListener('securitypolicyviolation', (event) => note(`refused: ${event.blockedURI}`));
+  for (const type of ['error', 'warn']) {
+    const original = console[type];
+    console[type] = (...args) => { note(`${type}: ${args.join(' ')}`); original.apply(console, args); };
+  }
+}
+const requestsMade = () => performance.getEntriesByType('resource').map((entry) => `request: ${entry.name}`);
+
+async function launchPuppeteer(engine, { colorScheme = 'light', proxy }) {
+  const proxyPort = proxy && new URL(proxy).port;
+  const browser = await puppeteer.launch(engine === 'firefox' ? {
+    browser: 'firefox',
+    executablePath: process.env.QUILL_FIREFOX || '/usr/bin/firefox-esr',
+    extraPrefsFirefox: {
+      'layout.css.prefers-color-scheme.content-override': colorScheme === 'dark' ? 0 : 1,
+      'dom.events.testing.asyncClipboard': true,
+      ...(proxy && { 'network.proxy.type': 1, 'network.proxy.http': '127.0.0.1', 'network.proxy.http_port': Number(proxyPort) }),
+    },
+  } : {
+    executablePath: process.env.QUILL_CHROMIUM || '/usr/bin/chromium',
+    args: [...chromiumArgs, ...(colorScheme === 'dark' ? ['--force-dark-mode'] : []),
+      ...(proxy ? [`--proxy-server=${proxy}`] : [])],
+  });
+  if (engine === 'chromium') {
+    const session = await browser.target().createCDPSession();
+    await session.send('Browser.grantPermissions', { permissions: ['clipboardReadWrite', 'clipboardSanitizedWrite'] });
+  }
+  return {
+    engine,
+    can: {
+      readClipboard: true,
+      scale: engine === 'chromium',
+      devTools: engine === 'chromium',
+      turnScriptsOff: engine === 'chromium',
+    },
+    async open({ width = 1280, height = 800, scale = 1, scripts = true } = {}) {
+      const page = await browser.newPage();
+      const problems = [];
+      page.on('console', (message) => {
+        if (['error', 'warn', 'warning'].includes(message.type())) problems.push(`${message.type()}: ${message.text()}`);
+      });
+      page.on('pageerror', (error) => problems.push(`error: ${error.message}`));
+      await page.setViewport({ width, height, deviceScaleFactor: scale });
+      // A tab the driver opens may lack the system focus, and then shows no focus.
+      await page.bringToFront();
+      if (!scripts) await page.setJavaScriptEnabled(false);
+      return wrapPuppeteer(engine, page, problems);
+    },
+    close: () => browser.close(),
+  };
+}
+
+// A call of fn in the page with element handles anywhere among its
+// arguments: each handle goes as an argument of its own, as the drivers take
+// them, and is put back in its place in the page.
+function handlesApart(fn, args, isHandle) {
+  const handles = [];
+  const shape = (value) => {
+    if (isHandle(value)) return { quillHandle: handles.push(value) - 1 };
+    return Array.isArray(value) ? value.map(shape) : value;
+  };
+  const source = `(shaped, ...handles) => {
+    const unshape = (value) => (value && value.quillHandle !== undefined ? handles[value.quillHandle]
+      : Array.isArray(value) ? value.map(unshape) : value);
+    return (${fn})(...shaped.map(unshape));
+  }`;
+  return { source, args: [args.map(shape), ...handles] };
+}
+
+function evaluateInPuppeteer(page, fn, args) {
+  if (typeof fn === 'string') return page.evaluate(fn);
+  const call = handlesApart(fn, args, (value) => typeof value?.asElement === 'function');
+  const source = () => {};
+  source.toString = () => call.source;
+  return page.evaluate(source, ...call.args);
+}
+
+function wrapPuppeteer(engine, page, problems) {
+  // Chromium takes an access key from the character a key with Alt types;
+  // Firefox takes Alt+Shift and the letter.
+  async function accessKey(letter) {
+    if (engine === 'firefox') return press(`Alt+Shift+${letter}`);
+    const cdp = await page.createCDPSession();
+    const key = { modifiers: 1, key: letter, code: `Key${letter.toUpperCase()}`, unmodifiedText: letter,
+      windowsVirtualKeyCode: letter.toUpperCase().charCodeAt(0) };
+    for (const type of ['rawKeyDown', 'char', 'keyUp']) {
+      await cdp.send('Input.dispatchKeyEvent', { ...key, type, text: type === 'char' ? letter : undefined });
+    }
+    await cdp.detach();
+  }
+  async function press(chord) {
+    const keys = chord.split('+');
+    const last = keys.pop();
+    for (const key of keys) await page.keyboard.down(key);
+    await page.keyboard.press(last.length === 1 && keys.includes('Shift') ? last.toUpperCase() : last);
+    for (const key of keys.reverse()) await page.keyboard.up(key);
+  }
+  return {
+    goto: (url) => page.goto(url),
+    url: () => page.url(),
+    evaluate: (fn, ...args) => evaluateInPuppeteer(page, fn, args),
+    find: (role, name, scope = page) => scope.$(`aria/${name}[role="${role}"]`),
+    click: (element) => element.click(),
+    press,
+    type: (text) => page.keyboard.type(text),
+    accessKey,
+    screenshot: (path, fullPage = false) => page.screenshot({ path, fullPage }),
+    problems: async () => [...problems.splice(0), ...await page.evaluate(requestsMade).catch(() => [])],
+    // The Chrome DevTools Protocol, where the engine speaks it.
+    cdp: engine === 'chromium' ? async (method, params) => {
+      const session = await page.createCDPSession();
+      try { return await session.send(method, params); } finally { await session.detach(); }
+    } : null,
+    close: () => page.close(),
+  };
+}
+
+// A free port for WebKitWebDriver.
+function freePort() {
+  return new Promise((found, failed) => {
+    const server = createServer();
+    server.on('error', failed);
+    server.listen(0, '127.0.0.1', () => {
+      const { port } = server.address();
+      server.close(() => found(port));
+    });
+  });
+}
+
+// WebKitGTK's driver reports a closed <select> as a pop-up button; each role
+// here lists the elements that can carry it, for the driver to name.
+const candidates = {
+  alertdialog: 'dialog', dialog: 'dialog', main: 'main', status: '[role=status]', paragraph: 'p',
+  heading: 'h1, h2', combobox: 'select', button: 'button, select', radio: 'input[type=radio]',
+  checkbox: 'input[type=checkbox]', link: 'a',
+};
+const webkitRole = (role, tag) => (role === 'combobox' && tag === 'select' ? 'button' : role);
+
+async function launchWebKit({ colorScheme = 'light', proxy }) {
+  const port = await freePort();
+  const server = spawn(process.env.QUILL_WEBKIT_DRIVER || 'WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore' });
+  const args = ['--automation', '--javascript-can-open-windows-automatically=true',
+    ...(colorScheme === 'dark' ? ['--dark-mode'] : []), ...(proxy ? [`--proxy=${proxy}`] : [])];
+  const capabilities = {
+    browserName: 'MiniBrowser',
+    'webkitgtk:browserOptions': {
+      binary: process.env.QUILL_MINIBROWSER || '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args,
+    },
+  };
+  let driver;
+  for (let tries = 0; !driver; ++tries) {
+    try {
+      driver = await new Builder().usingServer(`http://127.0.0.1:${port}`).withCapabilities(capabilities).build();
+    } catch (notYet) {
+      if (tries > 50) throw notYet;
+      await new Promise((wait) => setTimeout(wait, 100));
+    }
+  }
+  const main = await driver.getWindowHandle();
+  return {
+    engine: 'webkit',
+    can: { readClipboard: false, scale: false, devTools: false, turnScriptsOff: false },
+    // MiniBrowser's window is at least 447 pixels wide: a narrower view is a
+    // window of its own that the first one opens.
+    async open({ width = 1280, height = 800 } = {}) {
+      await driver.switchTo().window(main);
+      let handle = main;
+      if (width < 447) {
+        const before = await driver.getAllWindowHandles();
+        await driver.executeScript(`window.open('about:blank', '', 'popup,width=${width},height=${height}')`);
+        const after = await driver.getAllWindowHandles();
+        handle = after.find((h) => !before.includes(h));
+        await driver.switchTo().window(handle);
+      } else {
+        await driver.manage().window().setRect({ width, height });
+      }
+      return wrapWebKit(driver, handle, handle !== main);
+    },
+    async close() {
+      await driver.quit();
+      server.kill();
+    },
+  };
+}
+
+function wrapWebKit(driver, handle, ownWindow) {
+  const inWindow = async (run) => {
+    await driver.switchTo().window(handle);
+    return run();
+  };
+  const script = (fn, args) => {
+    if (typeof fn === 'string') return driver.executeScript(fn);
+    const call = handlesApart(fn, args, (value) => value instanceof WebElement);
+    return driver.executeScript(`return (${call.source}).apply(null, arguments)`, ...call.args);
+  };
+  const evaluate = (fn, ...args) => inWindow(() => script(fn, args));
+  const keys = { Tab: Key.TAB, Enter: Key.ENTER, Escape: Key.ESCAPE, ArrowDown: Key.ARROW_DOWN, ArrowUp: Key.ARROW_UP,
+    ArrowRight: Key.ARROW_RIGHT, Shift: Key.SHIFT, Control: Key.CONTROL, Alt: Key.ALT, Space: Key.SPACE };
+  async function press(chord) {
+    const parts = chord.split('+').map((key) => keys[key] ?? key);
+    const last = parts.pop();
+    let actions = driver.actions();
+    for (const key of parts) actions = actions.keyDown(key);
+    actions = actions.sendKeys(last);
+    for (const key of parts.reverse()) actions = actions.keyUp(key);
+    await inWindow(() => actions.perform());
+  }
+  async function find(role, name, scope = null) {
+    return inWindow(async () => {
+      const found = await (scope ?? driver).findElements(By.css(candidates[role]));
+      for (const element of found) {
+        // An element the page hides has no role: asking for it fails. A
+        // closed dialog keeps its role but is not shown; an empty status,
+        // shown, has no size.
+        const named = await Promise.all([element.getTagName(), element.getAriaRole(), element.getAccessibleName()])
+          .catch(() => null);
+        if (!named || named[1] !== webkitRole(role, named[0]) || named[2] !== name) continue;
+        if (role === 'status' || await element.isDisplayed()) return element;
+      }
+      return null;
+    });
+  }
+  return {
+    async goto(url) {
+      await inWindow(() => driver.get(url));
+      await script(noteProblems, []);
+    },
+    url: () => inWindow(() => driver.getCurrentUrl()),
+    evaluate,
+    find,
+    click: (element) => inWindow(() => element.click()),
+    press,
+    type: (text) => inWindow(() => driver.actions().sendKeys(text).perform()),
+    accessKey: (letter) => press(`Alt+${letter}`),
+    screenshot: async (path) => writeFileSync(path, await inWindow(() => driver.takeScreenshot()), 'base64'),
+    problems: () => evaluate(() => [...(window.quillProblems ?? []).splice(0),
+      ...performance.getEntriesByType('resource').map((entry) => `request: ${entry.name}`)]).catch(() => []),
+    cdp: null,
+    // The first window stays for the next page: closing this one leaves it blank.
+    close: () => inWindow(() => (ownWindow ? driver.close() : driver.get('about:blank'))),
+  };
+}
