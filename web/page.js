@@ -47,9 +47,7 @@ function ListCommit(lists, engine) {
   lists.forEach((element, list) => {
     let browsing = false;
     element.addEventListener('keydown', (event) => {
-      // Tab commits on its key: a tab the driver opens may lack the system
-      // focus, and then leaving the list fires no blur.
-      if (event.key === 'Enter' || event.key === 'Tab') return commit(list);
+      if (event.key === 'Enter') return commit(list);
       browsing = !event.altKey && !event.ctrlKey && !event.metaKey;
       setTimeout(() => { browsing = false; });
     });

@@ -243,13 +243,14 @@ function wrapWebKit(driver, handle, ownWindow) {
   async function find(role, name, scope = null) {
     return inWindow(async () => {
       const found = await (scope ?? driver).findElements(By.css(candidates[role]));
+      // An element the page hides has no name or role: asking fails. A
+      // closed dialog keeps both but is not shown; an empty status, shown,
+      // has no size.
       for (const element of found) {
-        // An element the page hides has no role: asking for it fails. A
-        // closed dialog keeps its role but is not shown; an empty status,
-        // shown, has no size.
-        const named = await Promise.all([element.getTagName(), element.getAriaRole(), element.getAccessibleName()])
-          .catch(() => null);
-        if (!named || named[1] !== webkitRole(role, named[0]) || named[2] !== name) continue;
+        const named = await element.getAccessibleName().catch(() => null);
+        if (named !== name) continue;
+        const [tag, computed] = await Promise.all([element.getTagName(), element.getAriaRole()]);
+        if (computed !== webkitRole(role, tag)) continue;
         if (role === 'status' || await element.isDisplayed()) return element;
       }
       return null;
