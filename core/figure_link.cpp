@@ -54,22 +54,21 @@ std::optional<std::string> Decode(std::string_view text) {
 
 }  // namespace
 
-std::string FigureLinkText(const FigureLink& link) {
+std::string LinkText(const SentenceParts& parts) {
     std::string text;
-    for (int i = 0; i < 3; ++i) text += std::string(kKeys[i]) + '=' + Encode(link.words[i]) + '&';
-    return text + kKeys[3] + '=' + kFigures[link.figure == Figure::Simile ? 1 : 0];
+    for (int i = 0; i < 3; ++i) text += std::string(kKeys[i]) + '=' + Encode(parts.words[i]) + '&';
+    return text + kKeys[3] + '=' + kFigures[parts.figure == Figure::Simile ? 1 : 0];
 }
 
-bool CanShow(const FigureLink& link) {
-    const bool words = std::all_of(std::begin(kCategories), std::end(kCategories), [&link](Category category) {
-        return InCategory(category, link.words[static_cast<std::size_t>(category)]);
-    });
-    return words && (link.figure == Figure::Metaphor || link.figure == Figure::Simile) &&
-           ClassifyPolarity(link.words[0]) == ClassifyPolarity(link.words[2]);
+bool UserCanMake(const SentenceParts& parts) {
+    const bool words = std::all_of(std::begin(kCategories), std::end(kCategories),
+                                   [&parts](Category category) { return InCategory(category, parts.Word(category)); });
+    return words && IsOneOfTwo(parts.figure) &&
+           ClassifyPolarity(parts.Word(Category::Concept)) == ClassifyPolarity(parts.Word(Category::Object));
 }
 
-std::optional<FigureLink> ParseFigureLink(std::string_view text) {
-    if (text.empty() || text.size() > kMaxFigureLinkLength) return std::nullopt;
+std::optional<SentenceParts> ParseLink(std::string_view text) {
+    if (text.empty() || text.size() > kMaxLinkLength) return std::nullopt;
     std::optional<std::string> values[4];
     for (std::size_t start = 0, end = 0; end != std::string_view::npos; start = end + 1) {
         end = text.find('&', start);
@@ -83,19 +82,18 @@ std::optional<FigureLink> ParseFigureLink(std::string_view text) {
         value = Decode(pair.substr(equals + 1));
         if (!value) return std::nullopt;
     }
-    FigureLink link;
-    for (Category category : kCategories) {
-        const std::optional<std::string>& word = values[static_cast<int>(category)];
-        if (!word) return std::nullopt;
-        link.words[static_cast<std::size_t>(category)] = *word;
+    SentenceParts parts;
+    for (int i = 0; i < 3; ++i) {
+        if (!values[i]) return std::nullopt;
+        parts.words[static_cast<std::size_t>(i)] = *values[i];
     }
     if (values[3] == kFigures[1]) {
-        link.figure = Figure::Simile;
+        parts.figure = Figure::Simile;
     } else if (values[3] != kFigures[0]) {
         return std::nullopt;
     }
-    if (!CanShow(link)) return std::nullopt;
-    return link;
+    if (!UserCanMake(parts)) return std::nullopt;
+    return parts;
 }
 
 }  // namespace quill

@@ -3,32 +3,28 @@
 // letters, digits and "-._~" percent-encoded, for an address's fragment.
 #pragma once
 
-#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "phrases.h"
+#include "types.h"
 
 namespace quill {
 
-struct FigureLink {
-    std::array<std::string, 3> words;  // concept, action, object
-    Figure figure = Figure::Metaphor;
-};
+std::string LinkText(const SentenceParts& parts);
 
-std::string FigureLinkText(const FigureLink& link);
+// Whether a user can make this sentence: a word of each list, a figure of the
+// two, and a concept and an object of one polarity, as every narrowing leaves
+// them. Only such a sentence is offered as a link, and only it opens.
+bool UserCanMake(const SentenceParts& parts);
 
-// Whether the program can show this sentence: a word of each list, a figure of
-// the two, and a concept and an object of one polarity, as every narrowing
-// leaves them.
-bool CanShow(const FigureLink& link);
+// The sentence a link stands for; none unless the text holds exactly the four
+// keys, each once, with every "%" followed by two hex digits, in at most
+// kMaxLinkLength bytes, and names a sentence a user can make ("metaphor" or
+// "simile" the figure).
+std::optional<SentenceParts> ParseLink(std::string_view text);
 
-// The link a text stands for; none unless it holds exactly the four keys, each
-// once, well encoded, in at most kMaxFigureLinkLength bytes, and names a
-// sentence the program can show ("metaphor" or "simile" the figure).
-std::optional<FigureLink> ParseFigureLink(std::string_view text);
-
-inline constexpr std::size_t kMaxFigureLinkLength = 512;
+inline constexpr std::size_t kMaxLinkLength = 512;
 
 }  // namespace quill

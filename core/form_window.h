@@ -34,12 +34,9 @@ public:
     virtual void WriteToWindow() = 0;
     // Only the form fills its lists.
     virtual ListControl& List(Category category) = 0;
-    // Puts the text on the clipboard, for the user to paste elsewhere.
-    virtual void CopyText(const std::string& text) = 0;
-    // What the lists hold when a pick or Auto Generate has narrowed them, and
-    // how to see every word again; the empty text when they hold every word.
-    // A window whose lists say it for themselves may leave it unshown.
-    virtual void ShowListNote(const std::string& text) = 0;
+    // Puts the sentences on the clipboard, one a line in the window's own
+    // line ends, for the user to paste elsewhere.
+    virtual void CopySentences(const std::vector<std::string>& sentences) = 0;
 
 protected:
     ~FormWindow() = default;

@@ -2,24 +2,19 @@
 // and the commands that work on them.
 #pragma once
 
-#include <initializer_list>
+#include <cstddef>
+#include <deque>
 #include <iterator>
 #include <limits>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "chance.h"
-#include "figure_link.h"
 #include "form_window.h"
-#include "phrases.h"
+#include "types.h"
 #include "vocabulary.h"
 
 namespace quill {
-
-// Conventional keeps one polarity in every list; unconventional gives the action
-// list the opposite one. Stored as 0 and 1 in the auto setting.
-enum class Convention : int { Conventional = 0, Unconventional = 1 };
 
 // The record behind the main window. The index, figure, output and check fields
 // are bound to controls; the rest are the window's own.
@@ -40,6 +35,9 @@ struct MainFormState {
     int m_nObject = -1;
     std::string m_strOutput;
     int m_bConventional = 0;
+
+    // The selection field of a list.
+    int& Index(Category category) { return *OfCategory(category, &m_nConcept, &m_nAction, &m_nObject); }
 };
 
 // Copy All keeps every sentence of the run unless the window asks for fewer.
@@ -76,33 +74,37 @@ public:
     // narrowed by the concept's polarity, Conventional checked exactly when
     // the action shares it, the figure chosen, each word selected (the first
     // of equal entries). Whatever the lists held before makes no difference.
-    // False, with nothing changed, for a sentence the program cannot show.
-    bool OpenLink(const FigureLink& link);
-    // The sentence on the output line, as a link; none before the first one.
-    const std::optional<FigureLink>& ShownLink() const { return m_shownLink; }
+    // False, with nothing changed, for a sentence no user can make.
+    bool OpenLink(const SentenceParts& parts);
+    // The sentence on the output line, if a user can make it; none before the first.
+    const std::optional<SentenceParts>& ShownSentence() const { return m_shownSentence; }
+
+    // What the lists hold once a pick or Auto Generate has narrowed them, and
+    // how to see every word again; the empty text while they hold every word.
+    // For a window whose lists do not say it for themselves.
+    std::string ListsNote() const;
 
     // Copy: the sentence on the output line to the clipboard; nothing when the
     // line is empty. Changes nothing on the form.
     bool CanCopySentence() const { return !m_state.m_strOutput.empty(); }
     void CopySentence();
-    // Copy All: the remembered sentences, oldest first, one per line with
-    // Windows line ends.
+    // Copy All: the remembered sentences, oldest first.
     bool CanCopyAllSentences() const { return !m_sentences.empty(); }
     void CopyAllSentences();
 
 private:
+    // What a list holds: nothing before its first fill, the blank entry and
+    // the words of one polarity, or the blank entry and every word.
+    enum class Holding { Nothing, Negative, Positive, EveryWord };
+
     // The category's list becomes the blank entry plus that polarity's words.
     void RestrictList(Category category, Polarity polarity);
-    // Fills a list with the blank entry and the words of these polarities,
-    // unless it holds exactly those already.
-    void FillList(Category category, std::initializer_list<Polarity> polarities);
+    // Fills a list, unless it holds that already.
+    void FillList(Category category, Holding holding);
     // The blank entry of every list chosen, in the record; lists so reset are not narrowed.
     void SelectBlanks();
-    int& IndexField(Category category);
     // The text at the position held in the list's index field.
     std::string SelectionText(Category category);
-    // Tells the window what the lists hold, when that has changed.
-    void NoteLists();
 
     // Auto Generate's steps, which leave the window to its closing write. The
     // clock's seconds field counts the draws of a mode; only the last one
@@ -114,27 +116,25 @@ private:
 
     // The three selected words and the record's figure; none when a list has
     // no word selected.
-    std::optional<FigureLink> SelectedFigure();
-    // The sentence of the selected words, each word that has no phrase saying
-    // so, on the output line through a write of the whole record.
-    void ShowSentence(const FigureLink& figure);
+    std::optional<SentenceParts> SelectedParts();
+    // The sentence of these parts, each word that has no phrase saying so, on
+    // the output line through one write of the whole record; offered as a
+    // link when a user can make it.
+    void ShowSentence(const SentenceParts& parts, bool userCanMake);
     // The missing-selection message of the record's figure.
     void ShowMissingSelection();
 
     MainFormState& m_state;
     FormWindow& m_window;
     Chance& m_chance;
-    // Which polarities each list holds, one bit each; 0 before its first fill.
     // Only the form fills its lists, so what it last put there is what they hold.
-    unsigned m_listed[std::size(kCategories)] = {};
+    Holding m_holding[std::size(kCategories)] = {};
     // The sentences the output line has shown since start-up, oldest first, the
     // last m_sentencesKept of them; a sentence shown again right after itself
     // counts once. Kept in memory only.
-    std::vector<std::string> m_sentences;
+    std::deque<std::string> m_sentences;
     const std::size_t m_sentencesKept;
-    std::optional<FigureLink> m_shownLink;
-    // What the window was last told the lists hold.
-    std::string m_listsNote;
+    std::optional<SentenceParts> m_shownSentence;
 };
 
 }  // namespace quill

@@ -125,7 +125,7 @@ const char kObjectFailure[] =
     "Error: CQuillmereDlg::ConvertStringObject(CString ObjectStr) method conditional compound "
     "statements bypassed. String conversion failed.";
 
-bool IsFigure(Figure figure) { return figure == Figure::Metaphor || figure == Figure::Simile; }
+const char kErrorPhrase[] = " *Error* ";
 
 std::string Lowercase(std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -146,7 +146,7 @@ std::string Failure(const char* message, MessageSink& sink) {
 }  // namespace
 
 std::string ConvertStringConcept(const std::string& concept, Figure figure, MessageSink& sink) {
-    if (!IsFigure(figure) || !InCategory(Category::Concept, concept)) {
+    if (!IsOneOfTwo(figure) || !InCategory(Category::Concept, concept)) {
         return Failure(kConceptFailure, sink);
     }
     if (const PhrasePair* row = FindRow(kConceptExceptions, concept)) {
@@ -156,13 +156,13 @@ std::string ConvertStringConcept(const std::string& concept, Figure figure, Mess
 }
 
 std::string ConvertStringAction(const std::string& action, Figure figure, MessageSink& sink) {
-    const PhrasePair* row = IsFigure(figure) ? FindRow(kActions, action) : nullptr;
+    const PhrasePair* row = IsOneOfTwo(figure) ? FindRow(kActions, action) : nullptr;
     if (!row) return Failure(kActionFailure, sink);
     return figure == Figure::Metaphor ? row->metaphor : row->simile;
 }
 
 std::string ConvertStringObject(const std::string& object, Figure figure, MessageSink& sink) {
-    if (!IsFigure(figure) || !InCategory(Category::Object, object)) {
+    if (!IsOneOfTwo(figure) || !InCategory(Category::Object, object)) {
         return Failure(kObjectFailure, sink);
     }
     if (const ObjectPhrase* row = FindRow(kObjectExceptions, object)) return row->phrase;

@@ -1,17 +1,13 @@
 // Turns a chosen word into the fragment of a sentence. A word without a phrase
-// shows its table's message and yields the marker phrase kErrorPhrase.
+// shows its table's message and yields a marker phrase.
 #pragma once
 
 #include <string>
 
 #include "message_sink.h"
+#include "types.h"
 
 namespace quill {
-
-// As the radio group stores it; any other value has no phrase column.
-enum class Figure : int { Metaphor = 0, Simile = 1 };
-
-inline constexpr const char* kErrorPhrase = " *Error* ";
 
 // The figure selects the column.
 std::string ConvertStringConcept(const std::string& concept, Figure figure, MessageSink& sink);

@@ -20,6 +20,19 @@ void SortedList::Fill(const std::vector<std::string>& texts) {
     for (const std::string& text : texts) {
         m_entries.insert(std::upper_bound(m_entries.begin(), m_entries.end(), text, SortsBefore), text);
     }
+    m_selected = -1;
+    ShowEntries(m_entries);
+}
+
+void SortedList::SelectPosition(int position) {
+    const bool holds = position >= 0 && position < static_cast<int>(m_entries.size());
+    m_selected = holds ? position : -1;
+    ShowSelection(m_selected);
+}
+
+std::string SortedList::TextAt(int position) const {
+    const bool holds = position >= 0 && position < static_cast<int>(m_entries.size());
+    return holds ? m_entries[static_cast<std::size_t>(position)] : std::string();
 }
 
 }  // namespace quill

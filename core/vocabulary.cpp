@@ -65,12 +65,9 @@ constexpr WordList ListOf(const char* const (&words)[N]) {
 
 WordList Words(Category category, Polarity polarity) {
     const bool positive = polarity == Polarity::Positive;
-    switch (category) {
-    case Category::Concept: return positive ? ListOf(kPositiveConcepts) : ListOf(kNegativeConcepts);
-    case Category::Action: return positive ? ListOf(kPositiveActions) : ListOf(kNegativeActions);
-    case Category::Object: return positive ? ListOf(kPositiveObjects) : ListOf(kNegativeObjects);
-    }
-    return WordList{nullptr, 0};
+    return OfCategory(category, positive ? ListOf(kPositiveConcepts) : ListOf(kNegativeConcepts),
+                      positive ? ListOf(kPositiveActions) : ListOf(kNegativeActions),
+                      positive ? ListOf(kPositiveObjects) : ListOf(kNegativeObjects));
 }
 
 bool InCategory(Category category, const std::string& text) {

@@ -4,19 +4,9 @@
 #include <cstddef>
 #include <string>
 
+#include "types.h"
+
 namespace quill {
-
-// Stored as 0 (Negative) and 1 (Positive) in the settings and radio groups.
-enum class Polarity : int { Negative = 0, Positive = 1 };
-
-// The three word lists of the main window, also used as list identifiers.
-enum class Category { Concept, Action, Object };
-
-inline constexpr Category kCategories[] = {Category::Concept, Category::Action, Category::Object};
-
-inline Polarity Opposite(Polarity p) {
-    return p == Polarity::Negative ? Polarity::Positive : Polarity::Negative;
-}
 
 // An ordered, constant list of words; duplicates are kept as listed.
 struct WordList {

@@ -5,7 +5,6 @@
 #include "clipboard.h"
 #include "configure_auto_dlg.h"
 #include "data_exchange.h"
-#include "icon_layout.h"
 #include "resource.h"
 #include "text.h"
 
@@ -40,18 +39,15 @@ CQuillmereDlg::CQuillmereDlg(Chance& chance)
       m_form(m_state, *this, chance) {}
 
 ListControl& CQuillmereDlg::List(Category category) {
-    switch (category) {
-    case Category::Action: return m_ctlAction;
-    case Category::Object: return m_ctlObject;
-    case Category::Concept: break;
-    }
-    return m_ctlConcept;
+    return *OfCategory(category, &m_ctlConcept, &m_ctlAction, &m_ctlObject);
 }
 
 void CQuillmereDlg::ShowMessage(const std::string& text) { MessageBox(Widen(text)); }
 
-void CQuillmereDlg::CopyText(const std::string& text) {
-    if (!CopyToClipboard(GetSafeHwnd(), Widen(text))) MessageBeep(MB_ICONWARNING);
+void CQuillmereDlg::CopySentences(const std::vector<std::string>& sentences) {
+    std::string lines;
+    for (const std::string& sentence : sentences) lines += (lines.empty() ? "" : "\r\n") + sentence;
+    if (!CopyToClipboard(GetSafeHwnd(), Widen(lines))) MessageBeep(MB_ICONWARNING);
 }
 
 void CQuillmereDlg::DoDataExchange(DataExchange& dx) {
@@ -98,8 +94,10 @@ bool CQuillmereDlg::OnPaint(WPARAM, LPARAM, LRESULT&) {
     SendMessageW(GetSafeHwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     RECT client;
     GetClientRect(GetSafeHwnd(), &client);
-    const int x = CenteredIconOffset(client.right - client.left, GetSystemMetrics(SM_CXICON));
-    const int y = CenteredIconOffset(client.bottom - client.top, GetSystemMetrics(SM_CYICON));
+    // Centred, rounding a half pixel up; an area narrower than the icon gives 0
+    // once it is within one pixel, as signed arithmetic truncates toward zero.
+    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
     DrawIcon(dc, x, y, m_hIcon);
     EndPaint(GetSafeHwnd(), &paint);
     return true;

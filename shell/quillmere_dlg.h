@@ -2,6 +2,9 @@
 // switch, the command buttons and the output line.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "about_dlg.h"
 #include "combo_box.h"
 #include "dialog.h"
@@ -24,9 +27,7 @@ public:
     void WriteToWindow() override { UpdateData(false); }
     ListControl& List(Category category) override;
     void ShowMessage(const std::string& text) override;
-    void CopyText(const std::string& text) override;
-    // The lists show what they hold, and the window keeps the layout it has.
-    void ShowListNote(const std::string&) override {}
+    void CopySentences(const std::vector<std::string>& sentences) override;
 
 protected:
     // How the About window opens the web site.

@@ -59,8 +59,12 @@ quill_check_build_dir() {
     [ -n "$(ls -A "$build")" ] || return 0
     if [ -f "$build/CMakeCache.txt" ]; then
         home=$(quill_cache_value "$build" CMAKE_HOME_DIRECTORY)
-        [ -n "$home" ] && [ -d "$home" ] && [ "$(cd "$home" && pwd -P)" = "$(cd "$QUILL_SOURCE" && pwd -P)" ] && return 0
-        quill_fail "$build is a build folder of ${home:-another project}, not of $QUILL_SOURCE" || return 1
+        [ -n "$home" ] && [ -d "$home" ] && [ "$(cd "$home" && pwd -P)" = "$(cd "$QUILL_SOURCE" && pwd -P)" ] ||
+            quill_fail "$build is a build folder of ${home:-another project}, not of $QUILL_SOURCE" || return 1
+        # Only a build for Windows, which has the Windows program's folder,
+        # makes the packages; another would fail late, the web build inside it.
+        [ -d "$build/shell" ] || quill_fail "$build is a build of this source, but not for Windows" || return 1
+        return 0
     fi
     quill_fail "$build holds files of its own and is no Quillmere build folder; give a new or empty folder to build in"
 }
@@ -129,7 +133,8 @@ quill_make_installer() {
     local stage=$1 pictures=$2 version=$3 web_site=$4 out=$5 sign_command=${6:-}
     local defines=(-DVERSION="$version" -DSTAGE="$stage" -DPICTURES="$pictures"
                    -DWEB_SITE="$web_site" -DOUTFILE="$out")
-    [ -z "$sign_command" ] || defines+=(-DSIGN="$sign_command %1")
+    # Quoted for the shell that runs it, as its path and the uninstaller's may hold blanks.
+    [ -z "$sign_command" ] || defines+=(-DSIGN="\"$sign_command\" \"%1\"")
     makensis -V2 -NOCD "${defines[@]}" "$QUILL_SOURCE/resources/installer.nsi" >/dev/null ||
         quill_fail "makensis failed on resources/installer.nsi"
 }
@@ -191,17 +196,14 @@ quill_check_signing() {
 # Writes an executable script SCRIPT that signs the file it is given in place.
 # Every value goes into it quoted, so a path may hold any character.
 quill_write_signer() {
-    local script=$1 web_site=$2 password_option=()
-    if [ -n "${QUILL_SIGN_PASSWORD:-}" ]; then
-        # From a file, so that the password shows in no process list.
-        (umask 077 && printf '%s' "$QUILL_SIGN_PASSWORD" >"$script.password") || return 1
-        password_option=(-readpass "$script.password")
-    fi
+    local script=$1 web_site=$2
     {
         echo '#!/usr/bin/env bash'
         echo 'set -e'
         printf 'osslsigncode sign -certs %q -key %q' "$QUILL_SIGN_CERT" "$QUILL_SIGN_KEY"
-        [ ${#password_option[@]} -eq 0 ] || printf ' %q' "${password_option[@]}"
+        # The password from the environment through a pipe: in no file, which a
+        # killed run could leave behind, and in no process list.
+        [ -z "${QUILL_SIGN_PASSWORD:-}" ] || printf ' -readpass <(printf %%s "$QUILL_SIGN_PASSWORD")'
         printf ' -h sha256 -n Quillmere -i %q -in "$1" -out "$1.signed" >/dev/null\n' "$web_site"
         echo 'mv "$1.signed" "$1"'
     } >"$script" && chmod +x "$script"

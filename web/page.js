@@ -132,17 +132,22 @@ function CopyStatus(status) {
       return copied;
     }
   }
+  // What a copy says, as the page words it.
+  const said = (copied, count) => {
+    if (!copied) return status.dataset.refused;
+    return count === 1 ? status.dataset.copied : status.dataset.copiedAll.replace('{count}', count);
+  };
   return {
-    copy(text, done) {
+    copy(lines, count) {
       const copying = ++copies;
       clearTimeout(shown);
       status.textContent = '';
-      write(text).then((copied) => {
+      write(lines).then((copied) => {
         // A moment later, so that a screen reader hears the same words again;
         // only the last copy says anything.
         shown = setTimeout(() => {
           if (copying !== copies) return;
-          status.textContent = copied ? done : status.dataset.refused;
+          status.textContent = said(copied, count);
           if (copied) shown = setTimeout(() => { status.textContent = ''; }, 4000);
         }, 50);
       });
@@ -215,9 +220,10 @@ Module.onRuntimeInitialized = () => {
     // No more of the address than the engine asks for.
     fragment: (limit) => location.hash.slice(1, 1 + limit),
     setOutput(text) { if (output.textContent !== text) output.textContent = text; },
-    listNote(text) { control('list-note').textContent = text; },
+    // Each change said once: a screen reader hears a status each time it is written.
+    listNote(text) { if (control('list-note').textContent !== text) control('list-note').textContent = text; },
     message: (text) => blocking.message(text),
-    copy: (text, done) => copyStatus.copy(text, done),
+    copy: (lines, count) => copyStatus.copy(lines, count),
     canCopy(sentence, all) {
       control('copy').disabled = !sentence;
       control('copy-all').disabled = !all;

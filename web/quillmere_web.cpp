@@ -4,6 +4,8 @@
 // as the Windows shell sends messages to its own.
 #include <emscripten.h>
 
+#include <cassert>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
@@ -29,7 +31,7 @@ EM_JS(void, page_set_conventional, (int on), { Module.page.setConventional(on); 
 EM_JS(void, page_set_output, (const char* text), { Module.page.setOutput(UTF8ToString(text)); });
 EM_JS(void, page_list_note, (const char* text), { Module.page.listNote(UTF8ToString(text)); });
 EM_JS(void, page_message, (const char* text), { Module.page.message(UTF8ToString(text)); });
-EM_JS(void, page_copy, (const char* text, const char* done), { Module.page.copy(UTF8ToString(text), UTF8ToString(done)); });
+EM_JS(void, page_copy, (const char* lines, int count), { Module.page.copy(UTF8ToString(lines), count); });
 EM_JS(void, page_can_copy, (int sentence, int all), { Module.page.canCopy(sentence, all); });
 EM_JS(void, page_link, (const char* fragment), { Module.page.link(UTF8ToString(fragment)); });
 EM_JS(void, page_about, (const char* version, const char* copyright, const char* notice, const char* site), {
@@ -41,46 +43,30 @@ EM_JS(void, page_set_box, (int mode, int on), { Module.page.setBox(mode, on); })
 EM_JS(int, page_choice, (int mode), { return Module.page.choice(mode); });
 EM_JS(void, page_set_choice, (int mode, int choice), { Module.page.setChoice(mode, choice); });
 EM_JS(void, page_enable_pair, (int mode, int on), { Module.page.enablePair(mode, on); });
-// A text of the page's is held on the script's side while the engine makes
-// room for it: these two answer its size in bytes, with the terminating zero,
-// and page_take copies it into that room.
-EM_JS(int, page_output, (), {
-    Module.heldText = Module.page.output();
-    return lengthBytesUTF8(Module.heldText) + 1;
-});
-EM_JS(int, page_fragment, (int limit), {
-    Module.heldText = Module.page.fragment(limit);
-    return lengthBytesUTF8(Module.heldText) + 1;
-});
-EM_JS(void, page_take, (char* room, int size), {
-    stringToUTF8(Module.heldText, room, size);
-    Module.heldText = "";
-});
+// A text of the page's, copied into the engine's memory for it to take and free.
+EM_JS(char*, page_output, (), { return allocateUTF8(Module.page.output()); });
+EM_JS(char*, page_fragment, (int limit), { return allocateUTF8(Module.page.fragment(limit)); });
 
-std::string TakeText(int size) {
-    std::string text(static_cast<std::size_t>(size), '\0');
-    page_take(text.data(), size);
-    text.resize(static_cast<std::size_t>(size) - 1);
-    return text;
+std::string Take(char* text) {
+    std::string taken(text);
+    std::free(text);
+    return taken;
 }
 
 // A sorted list whose entries the page shows; the user's pick lives on the page.
-class PageList final : public quill::ListControl {
+class PageList final : public quill::SortedList {
 public:
     explicit PageList(int index) : m_index(index) {}
 
-    void Fill(const std::vector<std::string>& texts) override {
-        m_entries.Fill(texts);
+private:
+    void ShowEntries(const std::vector<std::string>& entries) override {
         std::string lines;
-        for (const std::string& entry : m_entries.Entries()) lines += entry + '\n';
+        for (const std::string& entry : entries) lines += entry + '\n';
         page_fill(m_index, lines.c_str());
     }
-    void SelectPosition(int position) override { page_select(m_index, m_entries.Holds(position) ? position : -1); }
-    std::string TextAt(int position) const override { return m_entries.TextAt(position); }
+    void ShowSelection(int position) override { page_select(m_index, position); }
 
-private:
     int m_index;
-    quill::SortedList m_entries;
 };
 
 class PageWindow final : public quill::FormWindow {
@@ -92,7 +78,7 @@ public:
         m_state.m_nFigure = page_figure();
         m_state.m_nAction = page_selected(1);
         m_state.m_nObject = page_selected(2);
-        m_state.m_strOutput = TakeText(page_output());
+        m_state.m_strOutput = Take(page_output());
         m_state.m_bConventional = page_conventional();
     }
     void WriteToWindow() override {
@@ -105,23 +91,12 @@ public:
     }
     quill::ListControl& List(quill::Category category) override { return m_lists[static_cast<int>(category)]; }
     void ShowMessage(const std::string& text) override { page_message(text.c_str()); }
-    // One sentence a line, in the web's line ends, and what the page says it did.
-    void CopyText(const std::string& text) override {
+    // One sentence a line, in the web's line ends.
+    void CopySentences(const std::vector<std::string>& sentences) override {
         std::string lines;
-        int sentences = 1;
-        for (std::size_t at = 0; at < text.size(); ++at) {
-            if (text.compare(at, 2, "\r\n") == 0) {
-                lines += '\n';
-                ++sentences;
-                ++at;
-            } else {
-                lines += text[at];
-            }
-        }
-        const std::string done = sentences == 1 ? "Copied" : "Copied " + std::to_string(sentences) + " sentences";
-        page_copy(lines.c_str(), done.c_str());
+        for (const std::string& sentence : sentences) lines += (lines.empty() ? "" : "\n") + sentence;
+        page_copy(lines.c_str(), static_cast<int>(sentences.size()));
     }
-    void ShowListNote(const std::string& text) override { page_list_note(text.c_str()); }
 
 private:
     quill::MainFormState& m_state;
@@ -168,23 +143,25 @@ class App {
 public:
     App() { m_form.StartUp(); }
 
-    // A command of the main form, and after it what Copy and Copy All can take
-    // and the address: the link to the sentence on screen, or none.
+    // A command of the main form, and after it what the page shows beside the
+    // form: what Copy and Copy All can take, the note on the lists, and the
+    // address, the link to the sentence on screen or none.
     template <class Command>
     void Run(Command command) {
         command(m_form);
         page_can_copy(m_form.CanCopySentence(), m_form.CanCopyAllSentences());
-        const std::optional<quill::FigureLink>& link = m_form.ShownLink();
-        page_link(link ? quill::FigureLinkText(*link).c_str() : "");
+        page_list_note(m_form.ListsNote().c_str());
+        const std::optional<quill::SentenceParts>& shown = m_form.ShownSentence();
+        page_link(shown ? quill::LinkText(*shown).c_str() : "");
     }
 
-    // The sentence the address links to, if it links to one the program can
-    // show. The page hands over no more of the address than a link can hold.
+    // The sentence the address links to, if a user can make it. The page hands
+    // over one byte more than a link can hold, so that a longer one is refused.
     void OpenLink() {
-        const int size = page_fragment(static_cast<int>(quill::kMaxFigureLinkLength) + 1);
-        const std::optional<quill::FigureLink> link = quill::ParseFigureLink(TakeText(size));
-        Run([&link](quill::MainForm& form) {
-            if (link) form.OpenLink(*link);
+        const std::optional<quill::SentenceParts> parts =
+            quill::ParseLink(Take(page_fragment(static_cast<int>(quill::kMaxLinkLength) + 1)));
+        Run([&parts](quill::MainForm& form) {
+            if (parts) form.OpenLink(*parts);
         });
     }
 
@@ -209,9 +186,6 @@ private:
 
 App* g_app = nullptr;
 
-// A list or a mode the page names by its number; anything else is no call of the page's.
-bool OneOfThree(int number) { return number >= 0 && number < 3; }
-
 }  // namespace
 
 // What the page's script calls. Every user action is one call that runs to its end.
@@ -227,7 +201,7 @@ EMSCRIPTEN_KEEPALIVE void quill_start() {
 EMSCRIPTEN_KEEPALIVE void quill_open_link() { g_app->OpenLink(); }
 
 EMSCRIPTEN_KEEPALIVE void quill_pick(int list) {
-    if (!OneOfThree(list)) return;
+    assert(0 <= list && list < 3);  // the page numbers its lists as Category does
     g_app->Run([list](quill::MainForm& form) { form.NarrowOnSelection(quill::kCategories[list]); });
 }
 
@@ -245,12 +219,14 @@ EMSCRIPTEN_KEEPALIVE void quill_close_settings() { g_app->CloseSettings(); }
 
 EMSCRIPTEN_KEEPALIVE void quill_settings_box(int mode) {
     quill::ConfigureAutoForm* settings = g_app->OpenedSettings();
-    if (settings && OneOfThree(mode)) settings->OnBox(static_cast<quill::AutoMode>(mode));
+    assert(0 <= mode && mode < 3);  // and the settings' modes as AutoMode does
+    if (settings) settings->OnBox(static_cast<quill::AutoMode>(mode));
 }
 
 EMSCRIPTEN_KEEPALIVE void quill_settings_radio(int mode) {
     quill::ConfigureAutoForm* settings = g_app->OpenedSettings();
-    if (settings && OneOfThree(mode)) settings->OnRadio(static_cast<quill::AutoMode>(mode));
+    assert(0 <= mode && mode < 3);  // and the settings' modes as AutoMode does
+    if (settings) settings->OnRadio(static_cast<quill::AutoMode>(mode));
 }
 
 EMSCRIPTEN_KEEPALIVE void quill_randomize_everything() {

@@ -3,6 +3,7 @@
 // list is filled. Written out by hand from the word and phrase tables, so that a
 // slip in the program's own tables (a typo, a swapped column, a word in the
 // wrong list) shows here.
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -222,15 +223,6 @@ const Entry kVocabulary[] = {
     {O, P, "Bullish Stock Market Trends", "bullish stock market trends.", "bullish stock market trends."},
 };
 
-std::string Convert(Category category, const std::string& word, Figure figure, MessageSink& sink) {
-    switch (category) {
-    case Category::Action: return ConvertStringAction(word, figure, sink);
-    case Category::Object: return ConvertStringObject(word, figure, sink);
-    case Category::Concept: break;
-    }
-    return ConvertStringConcept(word, figure, sink);
-}
-
 TEST(Vocabulary, EveryListHoldsExactlyItsWordsInOrder) {
     for (Category category : kCategories) {
         for (Polarity polarity : {N, P}) {
@@ -245,16 +237,26 @@ TEST(Vocabulary, EveryListHoldsExactlyItsWordsInOrder) {
     }
 }
 
-TEST(Vocabulary, EveryWordHasItsPolarityAndPhrases) {
+class EveryWord : public ::testing::TestWithParam<Entry> {};
+
+TEST_P(EveryWord, HasItsPolarityAndPhrases) {
+    const Entry& entry = GetParam();
+    const auto convert = OfCategory(entry.category, &ConvertStringConcept, &ConvertStringAction, &ConvertStringObject);
     RecordingSink sink;
-    for (const Entry& entry : kVocabulary) {
-        SCOPED_TRACE(entry.word);
-        EXPECT_EQ(ClassifyPolarity(entry.word), entry.polarity);
-        EXPECT_EQ(Convert(entry.category, entry.word, Figure::Metaphor, sink), entry.metaphor);
-        EXPECT_EQ(Convert(entry.category, entry.word, Figure::Simile, sink), entry.simile);
-    }
+    EXPECT_EQ(ClassifyPolarity(entry.word), entry.polarity);
+    EXPECT_EQ(convert(entry.word, Figure::Metaphor, sink), entry.metaphor);
+    EXPECT_EQ(convert(entry.word, Figure::Simile, sink), entry.simile);
     EXPECT_EQ(sink.messages, std::vector<std::string>{});
 }
+
+// Each case is named by its place in the table and its word's letters and digits.
+INSTANTIATE_TEST_SUITE_P(, EveryWord, ::testing::ValuesIn(kVocabulary), [](const ::testing::TestParamInfo<Entry>& row) {
+    std::string name = std::to_string(row.index) + "_";
+    for (const char c : std::string(row.param.word)) {
+        if (std::isalnum(static_cast<unsigned char>(c))) name += c;
+    }
+    return name;
+});
 
 TEST(Vocabulary, ClassificationIsExactToTheByte) {
     EXPECT_EQ(ClassifyPolarity("nourishes"), Polarity::Positive);

@@ -73,36 +73,34 @@ nothing_left_behind() {
 }
 
 fresh_work_dir "$work" && mkdir -p "$work/packages/notes" "$work/users-folder" || exit 1
-# refused MESSAGE ARGS...: tools/package, given ARGS, stops with MESSAGE.
-refused() {
-    local message=$1
-    shift
-    ! "$source_dir/tools/package" "$@" >"$work/package.txt" 2>&1 && grep -q -F -- "$message" "$work/package.txt"
-}
 # Every name under FOLDER with the hash of each file, to compare before and after.
 inventory() { (cd "$1" && find . | sort && find . -type f -print0 | sort -z | xargs -0 -r sha256sum); }
 
 # A file given as the output folder is refused, and stays as it was.
 printf 'a letter\r\n' >"$work/letter.txt"
 cp "$work/letter.txt" "$work/letter.before"
-refused "$work/letter.txt is not a folder" "$build" "$work/letter.txt" &&
+refused "$work/letter.txt is not a folder" "$source_dir/tools/package" --build-dir "$build" --out "$work/letter.txt" &&
     cmp -s "$work/letter.txt" "$work/letter.before"
 verdict "tools/package refuses a file as its output folder and leaves the file as it was" $?
 # A folder of the user's own, or the source folder, is no build folder.
 printf 'my own read-me\r\n' >"$work/users-folder/README.txt"
 inventory "$work/users-folder" >"$work/users-folder.before"
-refused "$work/users-folder holds files of its own" --build-dir "$work/users-folder" &&
+refused "$work/users-folder holds files of its own" "$source_dir/tools/package" --build-dir "$work/users-folder" &&
     inventory "$work/users-folder" | cmp -s - "$work/users-folder.before"
 verdict "tools/package refuses a folder of the user's as its build folder and leaves it byte for byte" $?
-refused "is the source folder" "$source_dir" &&
+refused "is the source folder" "$source_dir/tools/package" --build-dir "$source_dir" &&
     [ ! -e "$source_dir/CMakeCache.txt" ] && [ ! -e "$source_dir/CMakeFiles" ] && [ ! -e "$source_dir/packages" ]
 verdict "tools/package refuses the source folder as its build folder and configures nothing there" $?
+# A build folder of this source for another system than Windows.
+cmake -S "$source_dir" -B "$work/native-build" -G Ninja -DBUILD_TESTING=OFF >/dev/null &&
+    refused "not for Windows" "$source_dir/tools/package" --build-dir "$work/native-build"
+verdict "tools/package refuses a build folder of this source that is not for Windows" $?
 # A folder that holds the user's own files, an older release's package among them.
 printf 'chapter one\r\n' >"$work/packages/novel.txt"
 printf 'to do\n' >"$work/packages/notes/list.txt"
 printf 'an older release\n' >"$work/packages/Quillmere-0.9-win64.zip"
 (cd "$work/packages" && sha256sum novel.txt notes/list.txt Quillmere-0.9-win64.zip) >"$work/users-files.txt"
-"$source_dir/tools/package" "$build" "$work/packages" >"$work/package.txt" 2>&1 ||
+"$source_dir/tools/package" --build-dir "$build" --out "$work/packages" >"$work/package.txt" 2>&1 ||
     { cat "$work/package.txt"; echo "FAILED: tools/package"; exit 1; }
 (cd "$work/packages" && sha256sum --quiet -c "$work/users-files.txt")
 verdict "tools/package leaves the other files in its output folder as they were" $?

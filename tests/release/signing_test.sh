@@ -18,31 +18,25 @@ openssl req -x509 -newkey rsa:2048 -days 2 -subj "/CN=Quillmere test signer" \
 openssl genpkey -algorithm RSA -pkeyopt rsa_keygen_bits:2048 -out "$work/other-key.pem" 2>/dev/null
 echo "not a certificate" >"$work/junk.pem"
 
-# package CERT KEY PASSWORD: runs tools/package into $work/packages.
+# package CERT KEY PASSWORD [SOURCE BUILD OUT]: tools/package of SOURCE (this
+# checkout), from BUILD ($build) into OUT ($work/packages).
 package() {
     QUILL_SIGN_CERT=$1 QUILL_SIGN_KEY=$2 QUILL_SIGN_PASSWORD=$3 \
-        "$source_dir/tools/package" "$build" "$work/packages" >"$work/output.txt" 2>&1
+        "${4:-$source_dir}/tools/package" --build-dir "${5:-$build}" --out "${6:-$work/packages}"
 }
-# refused NAME MESSAGE CERT KEY PASSWORD: tools/package stops, says MESSAGE and
-# leaves no package.
-refused() {
-    local name=$1 message=$2
-    shift 2
-    ! package "$@" && grep -q -- "$message" "$work/output.txt" && [ ! -e "$work/packages" ]
-    verdict "$name: stops with \"$message\" and makes no package" $?
-}
-refused "a missing certificate" "cannot read the certificate $work/none.pem" \
-    "$work/none.pem" "$work/key.pem" right-password
-refused "a key without a certificate" "QUILL_SIGN_KEY is set but QUILL_SIGN_CERT is not" \
-    "" "$work/key.pem" right-password
-refused "a file that is no certificate" "$work/junk.pem is not a PEM certificate" \
-    "$work/junk.pem" "$work/key.pem" right-password
-refused "a wrong password" "QUILL_SIGN_PASSWORD does not open the key" \
-    "$work/cert.pem" "$work/key.pem" wrong-password
-refused "another certificate's key" "does not belong to the certificate" \
-    "$work/cert.pem" "$work/other-key.pem" ""
+# A certificate or key it cannot sign with stops it with a message naming the
+# problem, and leaves no package.
+for case in "cannot read the certificate $work/none.pem|$work/none.pem|$work/key.pem|right-password" \
+            "QUILL_SIGN_KEY is set but QUILL_SIGN_CERT is not||$work/key.pem|right-password" \
+            "$work/junk.pem is not a PEM certificate|$work/junk.pem|$work/key.pem|right-password" \
+            "QUILL_SIGN_PASSWORD does not open the key|$work/cert.pem|$work/key.pem|wrong-password" \
+            "does not belong to the certificate|$work/cert.pem|$work/other-key.pem|"; do
+    IFS='|' read -r message cert key password <<<"$case"
+    refused "$message" package "$cert" "$key" "$password" && [ ! -e "$work/packages" ]
+    verdict "stops with \"$message\" and makes no package" $?
+done
 
-package "$work/cert.pem" "$work/key.pem" right-password
+package "$work/cert.pem" "$work/key.pem" right-password >"$work/output.txt" 2>&1
 verdict "with a good certificate and key tools/package succeeds" $?
 mkdir -p "$work/zip" && (cd "$work/zip" && unzip -q "$work/packages"/Quillmere-*-win64.zip)
 [ "$(ls "$work/zip" | tr '\n' ' ')" = "LICENSE.txt Quillmere.exe README.txt " ]
@@ -68,16 +62,23 @@ verdict "a signed exe with one byte changed does not verify" $?
 openssl req -x509 -newkey rsa:2048 -noenc -days 2 -subj "/CN=Quillmere test signer" \
     -addext extendedKeyUsage=codeSigning -keyout "$work/plain-key.pem" -out "$work/plain-cert.pem" 2>/dev/null
 rm -rf "$work/packages"
-package "$work/plain-cert.pem" "$work/plain-key.pem" "" &&
+package "$work/plain-cert.pem" "$work/plain-key.pem" "" >"$work/output.txt" 2>&1 &&
     osslsigncode verify -CAfile "$work/plain-cert.pem" -in "$(ls "$work/packages"/Quillmere-*-win64.msi)" >/dev/null 2>&1
 verdict "a key with no password signs as well" $?
 
-# A certificate and key whose paths hold a blank, quotes, a dollar sign and a
-# backtick reach the signer as they are.
+# A release from a checkout, into a build folder and an output folder whose
+# names hold blanks, with a certificate and key whose paths hold a blank,
+# quotes, a dollar sign and a backtick. The checkout is a copy of this one's
+# files, its npm packages this one's, untouched.
 odd="$work/signing files \"quoted\" \$HOME \`id\`"
-mkdir -p "$odd" && cp "$work/cert.pem" "$work/key.pem" "$odd/" && rm -rf "$work/packages" &&
-    package "$odd/cert.pem" "$odd/key.pem" right-password && verifies "$(ls "$work/packages"/Quillmere-*-win64.msi)"
-verdict "a certificate and key in a folder whose name holds a blank, quotes, a \$ and a backtick sign as well" $?
+copy="$work/My Projects/quillmere"
+mkdir -p "$odd" "$copy" && cp "$work/cert.pem" "$work/key.pem" "$odd/" &&
+    (cd "$source_dir" && git ls-files -z --cached --others --exclude-standard | xargs -0 cp -p --parents -t "$copy") &&
+    ln -s "$source_dir/node_modules" "$copy/node_modules" &&
+    package "$odd/cert.pem" "$odd/key.pem" right-password "$copy" "$work/My build" "$work/My packages" \
+        >"$work/output.txt" 2>&1 &&
+    verifies "$(ls "$work/My packages"/Quillmere-*-win64.msi)" && verifies "$(ls "$work/My packages"/Quillmere-*-win64.exe)"
+verdict "a release from folders whose names hold blanks, signed with a key in one that holds quotes, a \$ and a backtick" $?
 
 quill_opens_and_closes "$build/wineprefix" "$work/zip/Quillmere.exe"
 verdict "the signed Quillmere.exe opens its window and closes cleanly" $?

@@ -1,5 +1,7 @@
 #include "memory_harness.h"
 
+#include <utility>
+
 namespace quill::test {
 
 void MemoryHarness::Pick(Category category, int position) {
@@ -17,9 +19,7 @@ std::string MemoryHarness::Clipboard() {
 }
 
 std::vector<std::string> MemoryHarness::TakeMessages() {
-    std::vector<std::string> taken;
-    taken.swap(m_form.window.messages);
-    return taken;
+    return std::exchange(m_form.window.messages, {});
 }
 
 // The scenario suite of the native test program runs here.

@@ -2,23 +2,10 @@
 
 namespace quill::test {
 
-void MemoryList::Fill(const std::vector<std::string>& texts) {
-    ++fills;
-    m_entries.Fill(texts);
-    m_selected = -1;
-}
-
-const MemoryList& MemoryWindow::ListOf(Category category) const {
-    switch (category) {
-    case Category::Action: return action;
-    case Category::Object: return object;
-    case Category::Concept: break;
-    }
-    return concept;
-}
-
-MemoryList& MemoryWindow::ListOf(Category category) {
-    return const_cast<MemoryList&>(static_cast<const MemoryWindow&>(*this).ListOf(category));
+void MemoryWindow::CopySentences(const std::vector<std::string>& sentences) {
+    std::string lines;
+    for (const std::string& sentence : sentences) lines += (lines.empty() ? "" : "\r\n") + sentence;
+    copied.push_back(lines);
 }
 
 void MemoryWindow::ReadFromWindow() {
@@ -31,9 +18,8 @@ void MemoryWindow::ReadFromWindow() {
 }
 
 void MemoryWindow::WriteToWindow() {
-    ++writes;
     concept.SelectPosition(m_state.m_nConcept);
-    checkedRadio = (m_state.m_nFigure == 0 || m_state.m_nFigure == 1) ? m_state.m_nFigure : -1;
+    checkedRadio = IsOneOfTwo(m_state.m_nFigure) ? m_state.m_nFigure : -1;
     action.SelectPosition(m_state.m_nAction);
     object.SelectPosition(m_state.m_nObject);
     outputLine = m_state.m_strOutput;
@@ -41,7 +27,6 @@ void MemoryWindow::WriteToWindow() {
 }
 
 int ScriptedChance::Rand() {
-    ++randCalls;
     if (!m_randScript.empty()) {
         const int value = m_randScript.front();
         m_randScript.erase(m_randScript.begin());

@@ -12,21 +12,6 @@
 
 namespace quill::test {
 
-class MemoryList final : public ListControl {
-public:
-    void Fill(const std::vector<std::string>& texts) override;
-    int fills = 0;  // how often the form filled it
-    void SelectPosition(int position) override { m_selected = m_entries.Holds(position) ? position : -1; }
-    std::string TextAt(int position) const override { return m_entries.TextAt(position); }
-
-    int Selected() const { return m_selected; }
-    const std::vector<std::string>& Entries() const { return m_entries.Entries(); }
-
-private:
-    SortedList m_entries;
-    int m_selected = -1;
-};
-
 class MemoryWindow final : public FormWindow {
 public:
     explicit MemoryWindow(MainFormState& state) : m_state(state) {}
@@ -35,28 +20,26 @@ public:
     void WriteToWindow() override;
     ListControl& List(Category category) override { return ListOf(category); }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    void CopyText(const std::string& text) override { copied.push_back(text); }
-    void ShowListNote(const std::string& text) override { listNotes.push_back(text); }
+    // Joined as the Windows program joins them, so that both windows copy alike.
+    void CopySentences(const std::vector<std::string>& sentences) override;
 
-    MemoryList& ListOf(Category category);
-    const MemoryList& ListOf(Category category) const;
+    SortedList& ListOf(Category category) { return *OfCategory(category, &concept, &action, &object); }
+    const SortedList& ListOf(Category category) const { return *OfCategory(category, &concept, &action, &object); }
 
     // The controls as a user sees them.
-    MemoryList concept, action, object;
+    SortedList concept, action, object;
     int checkedRadio = -1;  // 0 Metaphor, 1 Simile
     std::string outputLine;
     bool conventionalChecked = false;
 
     std::vector<std::string> messages;
-    std::vector<std::string> copied;     // what went to the clipboard, oldest first
-    std::vector<std::string> listNotes;  // every note on the lists, oldest first
-    int writes = 0;
+    std::vector<std::string> copied;  // what went to the clipboard, oldest first
 
 private:
     MainFormState& m_state;
 };
 
-// A generator and a clock whose values a test chooses; counts the draws.
+// A generator and a clock whose values a test chooses.
 class ScriptedChance final : public Chance {
 public:
     // The scripted values in turn, then the Windows runtime's sequence.
@@ -65,8 +48,6 @@ public:
 
     void SetSeconds(int seconds) { m_seconds = seconds; }
     void ScriptRands(std::vector<int> values) { m_randScript = std::move(values); }
-
-    unsigned randCalls = 0;
 
 private:
     WindowsRand m_rand;

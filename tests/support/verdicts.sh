@@ -1,6 +1,7 @@
 # Sourced by the shell tests: `verdict NAME STATUS` counts and prints one check,
-# `verdicts` prints the count and fails when any check failed, and
-# `fresh_work_dir DIR` gives a test a work folder of its own.
+# `verdicts` prints the count and fails when any check failed,
+# `fresh_work_dir DIR` gives a test a work folder of its own, and `refused`
+# tells whether a command stopped with the message it should.
 passed=0 failed=0
 
 verdict() {
@@ -18,13 +19,15 @@ verdicts() {
     [ "$failed" -eq 0 ]
 }
 
-# fresh_work_dir DIR: DIR made anew with this suite's mark in it. A DIR that is
-# there without the mark is somebody else's: it is left alone, and this fails.
-fresh_work_dir() {
-    local mark=.made-by-quillmere-tests
-    if { [ -e "$1" ] || [ -L "$1" ]; } && [ ! -f "$1/$mark" ]; then
-        echo "FAILED: $1 was not made by this test; move it away first"
-        return 1
-    fi
-    rm -rf "${1:?}" && mkdir -p "$1" && touch "$1/$mark"
+# fresh_work_dir DIR: the test's work folder, made anew; one it did not make is
+# left alone, and the test fails.
+. "$(dirname "${BASH_SOURCE[0]}")/../../tools/work-dir.sh"
+fresh_work_dir() { quill_fresh_dir "$1" || { echo "FAILED: $1 is not the test's own"; return 1; }; }
+
+# refused MESSAGE COMMAND...: whether COMMAND fails and says MESSAGE.
+refused() {
+    local message=$1 output
+    shift
+    output=$("$@" 2>&1) && return 1
+    grep -q -F -- "$message" <<<"$output"
 }

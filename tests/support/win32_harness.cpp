@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace quill::test {
 
 std::vector<RecordingDlg::ShellRequest> RecordingDlg::shellRequests;
@@ -46,9 +48,7 @@ bool Win32Harness::ConventionalShown() { return Checked(Item(IDC_CONVENTIONAL));
 std::string Win32Harness::Output() { return win::Narrow(TextOf(Item(IDC_OUTPUT))); }
 
 std::vector<std::string> Win32Harness::TakeMessages() {
-    std::vector<std::string> taken;
-    taken.swap(m_dialog.messages);
-    return taken;
+    return std::exchange(m_dialog.messages, {});
 }
 
 std::string Win32Harness::Clipboard() { return ClipboardText().value_or("(no text on the clipboard)"); }

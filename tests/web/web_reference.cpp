@@ -90,8 +90,8 @@ public:
         } else if (verb == "ok") {
             m_settings.reset();
         } else if (verb == "link") {
-            if (const std::optional<FigureLink> link = ParseFigureLink(step.size() > 1 ? step[1] : "")) {
-                m_form->Memory().form.OpenLink(*link);
+            if (const std::optional<SentenceParts> parts = ParseLink(step.size() > 1 ? step[1] : "")) {
+                m_form->Memory().form.OpenLink(*parts);
             }
         } else if (verb == "look") {
             Look();
@@ -114,8 +114,7 @@ private:
         json += "],\"selected\":[" + selected + "]";
         json += ",\"figure\":" + std::to_string(m_form->FigureShown());
         json += std::string(",\"conventional\":") + (m_form->ConventionalShown() ? "true" : "false");
-        const std::vector<std::string>& notes = m_form->Memory().window.listNotes;
-        json += ",\"note\":" + Json(notes.empty() ? std::string() : notes.back());
+        json += ",\"note\":" + Json(m_form->Memory().form.ListsNote());
         json += ",\"output\":" + Json(m_form->Output());
         json += ",\"messages\":" + JsonList(m_form->TakeMessages(), Json);
         const std::string clipboard = m_form->Clipboard();

@@ -33,12 +33,13 @@ for dpi in 96 144 192; do
     xdotool key alt+a
     sleep 0.5
     quill_screenshot "$quill_wid" "$artifacts/dpi$dpi-main.png"
-    verdict "a screenshot of the main window at $dpi DPI" $?
 
     xdotool key alt+o
-    settings=$(quill_window Dialog) && sleep 0.5 && quill_screenshot "$settings" "$artifacts/dpi$dpi-settings.png"
-    verdict "a screenshot of the settings window at $dpi DPI" $?
+    settings=$(quill_window Dialog)
+    verdict "Alt+O opens the settings window at $dpi DPI" $?
     if [ -n "$settings" ]; then
+        sleep 0.5
+        quill_screenshot "$settings" "$artifacts/dpi$dpi-settings.png"
         quill_click "$settings" 50 3  # its caption
         xdotool key Escape
         sleep 0.5
@@ -46,9 +47,9 @@ for dpi in 96 144 192; do
 
     quill_click "$quill_wid" 18 77
     xdotool key F10 Down Return
-    about=$(quill_window 'About Quillmere') && sleep 0.5 && quill_screenshot "$about" "$artifacts/dpi$dpi-about.png"
-    verdict "a screenshot of the About window at $dpi DPI" $?
-    [ -z "$about" ] || { xdotool key Escape; sleep 0.5; }
+    about=$(quill_window 'About Quillmere')
+    verdict "the menu bar opens the About window at $dpi DPI" $?
+    [ -z "$about" ] || { sleep 0.5; quill_screenshot "$about" "$artifacts/dpi$dpi-about.png"; xdotool key Escape; sleep 0.5; }
 
     xdotool key Escape
     quill_ended

@@ -1,0 +1,12 @@
+# Sourced by the tools and tests that build or work in folders of their own.
+# quill_fresh_dir DIR: DIR made anew, with a mark in it that says it is ours. A
+# DIR that is there without the mark is somebody else's: it is left alone, and
+# this fails with a message naming it.
+quill_fresh_dir() {
+    local mark=.made-by-quillmere
+    if { [ -e "$1" ] || [ -L "$1" ]; } && [ ! -f "$1/$mark" ]; then
+        echo "$1 was not made by Quillmere's tools or tests; move it away first" >&2
+        return 1
+    fi
+    rm -rf "${1:?}" && mkdir -p "$1" && touch "$1/$mark"
+}
