@@ -4,20 +4,48 @@
 // Each engine gives its own browser a light or a dark look and sends plain
 // http through a proxy. A page is found and worked by role and accessible
 // name, as a screen reader user finds it; what an engine cannot do is said
-// by its `can`.
+// by its `can`. And a small web server, for the pages and the site.
 import { spawn } from 'node:child_process';
-import { writeFileSync } from 'node:fs';
+import { readFileSync, writeFileSync } from 'node:fs';
+import { createServer as createHttpServer } from 'node:http';
 import { createServer } from 'node:net';
+import { extname, join } from 'node:path';
 import puppeteer from 'puppeteer-core';
 import { Builder, By, Key, WebElement } from 'selenium-webdriver';
-
-export const engines = ['chromium', 'firefox', 'webkit'];
 
 // Chromium's arguments, for the tests and the benchmark alike: no
 // connection of its own to anything, which this machine's closed network
 // refuses many at a time.
 export const chromiumArgs = ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
   '--disable-component-update', '--disable-sync', '--no-first-run'];
+
+// Serves the files of folder() on 127.0.0.1, and any address that route(url)
+// names a file for; the same port again after a stop.
+export function serve(folder, route = () => null) {
+  const types = { '.html': 'text/html', '.js': 'text/javascript', '.webmanifest': 'application/manifest+json',
+    '.png': 'image/png', '.txt': 'text/plain' };
+  const server = createHttpServer((request, response) => {
+    const url = new URL(request.url, `http://${request.headers.host}`);
+    const file = route(url) ?? join(folder(), url.pathname === '/' ? 'index.html' : url.pathname);
+    try {
+      const body = readFileSync(file);
+      response.writeHead(200, { 'content-type': types[extname(file)] ?? 'text/html' }).end(body);
+    } catch (missing) {
+      response.writeHead(404).end();
+    }
+  });
+  let port = 0;
+  return {
+    start: () => new Promise((listening) => server.listen(port, '127.0.0.1', () => {
+      ({ port } = server.address());
+      listening(`http://127.0.0.1:${port}`);
+    })),
+    stop: () => new Promise((closed) => {
+      server.close(closed);
+      server.closeAllConnections();
+    }),
+  };
+}
 
 export function launch(engine, options = {}) {
   if (engine === 'webkit') return launchWebKit(options);
@@ -132,7 +160,6 @@ function wrapPuppeteer(engine, page, problems) {
   }
   return {
     goto: (url) => page.goto(url),
-    url: () => page.url(),
     evaluate: (fn, ...args) => evaluateInPuppeteer(page, fn, args),
     find: (role, name, scope = page) => scope.$(`aria/${name}[role="${role}"]`),
     click: (element) => element.click(),
@@ -140,7 +167,7 @@ function wrapPuppeteer(engine, page, problems) {
     type: (text) => page.keyboard.type(text),
     accessKey,
     screenshot: (path, fullPage = false) => page.screenshot({ path, fullPage }),
-    problems: async () => [...problems.splice(0), ...await page.evaluate(requestsMade).catch(() => [])],
+    problems: async () => [...problems.splice(0), ...await page.evaluate(requestsMade)],
     // The Chrome DevTools Protocol, where the engine speaks it.
     cdp: engine === 'chromium' ? async (method, params) => {
       const session = await page.createCDPSession();
@@ -229,8 +256,8 @@ function wrapWebKit(driver, handle, ownWindow) {
     return driver.executeScript(`return (${call.source}).apply(null, arguments)`, ...call.args);
   };
   const evaluate = (fn, ...args) => inWindow(() => script(fn, args));
-  const keys = { Tab: Key.TAB, Enter: Key.ENTER, Escape: Key.ESCAPE, ArrowDown: Key.ARROW_DOWN, ArrowUp: Key.ARROW_UP,
-    ArrowRight: Key.ARROW_RIGHT, Shift: Key.SHIFT, Control: Key.CONTROL, Alt: Key.ALT, Space: Key.SPACE };
+  const keys = { Tab: Key.TAB, Enter: Key.ENTER, Escape: Key.ESCAPE, ArrowDown: Key.ARROW_DOWN, Shift: Key.SHIFT,
+    Control: Key.CONTROL, Alt: Key.ALT };
   async function press(chord) {
     const parts = chord.split('+').map((key) => keys[key] ?? key);
     const last = parts.pop();
@@ -261,7 +288,6 @@ function wrapWebKit(driver, handle, ownWindow) {
       await inWindow(() => driver.get(url));
       await script(noteProblems, []);
     },
-    url: () => inWindow(() => driver.getCurrentUrl()),
     evaluate,
     find,
     click: (element) => inWindow(() => element.click()),
@@ -270,7 +296,7 @@ function wrapWebKit(driver, handle, ownWindow) {
     accessKey: (letter) => press(`Alt+${letter}`),
     screenshot: async (path) => writeFileSync(path, await inWindow(() => driver.takeScreenshot()), 'base64'),
     problems: () => evaluate(() => [...(window.quillProblems ?? []).splice(0),
-      ...performance.getEntriesByType('resource').map((entry) => `request: ${entry.name}`)]).catch(() => []),
+      ...performance.getEntriesByType('resource').map((entry) => `request: ${entry.name}`)]),
     cdp: null,
     // The first window stays for the next page: closing this one leaves it blank.
     close: () => inWindow(() => (ownWindow ? driver.close() : driver.get('about:blank'))),
