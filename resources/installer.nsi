@@ -30,8 +30,9 @@ VIAddVersionKey /LANG=1033 "FileDescription" "Quillmere installer"
 VIAddVersionKey /LANG=1033 "CompanyName" "Quillmere"
 VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (c) 2026 the Quillmere developers"
 
+; A signer that fails stops the build rather than leave the uninstaller unsigned.
 !ifdef SIGN
-!uninstfinalize '${SIGN}'
+!uninstfinalize '${SIGN}' = 0
 !endif
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillmere"
