@@ -84,9 +84,11 @@ void MainForm::SelectBlanks() {
     m_state.m_bNarrowed = 0;
 }
 
-void MainForm::RestrictList(Category category, Polarity polarity) {
-    FillList(category, polarity == Polarity::Negative ? Holding::Negative : Holding::Positive);
+MainForm::Holding MainForm::WordsOf(Polarity polarity) {
+    return polarity == Polarity::Negative ? Holding::Negative : Holding::Positive;
 }
+
+void MainForm::RestrictList(Category category, Polarity polarity) { FillList(category, WordsOf(polarity)); }
 
 // Refilling a list with the entries it holds would change nothing a user sees:
 // every caller selects in it afterwards.
@@ -95,8 +97,7 @@ void MainForm::FillList(Category category, Holding holding) {
     if (holds == holding) return;
     std::vector<std::string> entries{std::string()};
     for (Polarity polarity : {Polarity::Negative, Polarity::Positive}) {
-        if (holding == Holding::Negative && polarity != Polarity::Negative) continue;
-        if (holding == Holding::Positive && polarity != Polarity::Positive) continue;
+        if (holding != Holding::EveryWord && holding != WordsOf(polarity)) continue;
         const WordList words = Words(category, polarity);
         entries.insert(entries.end(), words.begin(), words.end());
     }

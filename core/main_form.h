@@ -96,6 +96,7 @@ private:
     // What a list holds: nothing before its first fill, the blank entry and
     // the words of one polarity, or the blank entry and every word.
     enum class Holding { Nothing, Negative, Positive, EveryWord };
+    static Holding WordsOf(Polarity polarity);
 
     // The category's list becomes the blank entry plus that polarity's words.
     void RestrictList(Category category, Polarity polarity);

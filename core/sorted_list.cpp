@@ -25,14 +25,12 @@ void SortedList::Fill(const std::vector<std::string>& texts) {
 }
 
 void SortedList::SelectPosition(int position) {
-    const bool holds = position >= 0 && position < static_cast<int>(m_entries.size());
-    m_selected = holds ? position : -1;
+    m_selected = Holds(position) ? position : -1;
     ShowSelection(m_selected);
 }
 
 std::string SortedList::TextAt(int position) const {
-    const bool holds = position >= 0 && position < static_cast<int>(m_entries.size());
-    return holds ? m_entries[static_cast<std::size_t>(position)] : std::string();
+    return Holds(position) ? m_entries[static_cast<std::size_t>(position)] : std::string();
 }
 
 }  // namespace quill

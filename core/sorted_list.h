@@ -29,6 +29,8 @@ protected:
     virtual void ShowSelection(int) {}
 
 private:
+    bool Holds(int position) const { return position >= 0 && position < static_cast<int>(m_entries.size()); }
+
     std::vector<std::string> m_entries;
     int m_selected = -1;
 };
