@@ -12,24 +12,11 @@
 namespace quill::test {
 namespace {
 
-TEST(FigureLink, EveryWordGoesThereAndBack) {
+TEST(FigureLink, IsTheWordsPercentEncoded) {
     EXPECT_EQ(LinkText({{"Evil", "Wounds", "War"}, Figure::Simile}),
               "concept=Evil&action=Wounds&object=War&figure=simile");
     EXPECT_EQ(LinkText({{"Meter Maid", "Renders Helpless", "A+"}, Figure::Metaphor}),
               "concept=Meter%20Maid&action=Renders%20Helpless&object=A%2B&figure=metaphor");
-    for (Category category : kCategories) {
-        for (Polarity polarity : {Polarity::Negative, Polarity::Positive}) {
-            for (const char* word : Words(category, polarity)) {
-                SentenceParts link{{"Evil", "Wounds", "War"}, Figure::Simile};
-                if (polarity == Polarity::Positive) link = {{"Joy", "Heals", "Garden"}, Figure::Simile};
-                link.words[static_cast<std::size_t>(category)] = word;
-                const std::optional<SentenceParts> back = ParseLink(LinkText(link));
-                ASSERT_TRUE(back) << LinkText(link);
-                EXPECT_EQ(back->words[static_cast<std::size_t>(category)], word);
-                EXPECT_EQ(back->figure, Figure::Simile);
-            }
-        }
-    }
     // The keys in any order, and any letter encoded, in hex digits of either case.
     const std::optional<SentenceParts> reordered = ParseLink("figure=metaphor&object=%57ar&action=Heals&concept=Evil");
     ASSERT_TRUE(reordered);
@@ -108,14 +95,16 @@ TEST(FigureLink, OpensExactlyTheSentencesAUserCanMakeAsTheUserLeavesThem) {
             const std::vector<std::string> beside = ObjectsBeside(concept);
             for (Polarity objectPolarity : {Polarity::Negative, Polarity::Positive}) {
                 for (const char* object : Words(Category::Object, objectPolarity)) {
-                    const SentenceParts link{{concept, actions[pairs % 2].words[pairs % 30], object},
-                                          pairs % 3 ? Figure::Metaphor : Figure::Simile};
+                    // Each action of both polarities in turn, through its link text.
+                    const SentenceParts link{{concept, actions[pairs / 30 % 2].words[pairs % 30], object},
+                                             pairs % 3 ? Figure::Metaphor : Figure::Simile};
                     ++pairs;
                     const bool canMake = std::find(beside.begin(), beside.end(), object) != beside.end();
                     SCOPED_TRACE(LinkText(link));
-                    ASSERT_EQ(ParseLink(LinkText(link)).has_value(), canMake);
+                    const std::optional<SentenceParts> parsed = ParseLink(LinkText(link));
+                    ASSERT_EQ(parsed.has_value(), canMake);
                     const std::vector<std::string> before = opened.Everything();
-                    ASSERT_EQ(opened.Memory().form.OpenLink(link), canMake);
+                    ASSERT_EQ(opened.Memory().form.OpenLink(parsed.value_or(link)), canMake);
                     if (!canMake) {
                         ASSERT_EQ(opened.Everything(), before) << "refused, nothing changes";
                         continue;

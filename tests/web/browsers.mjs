@@ -5,13 +5,12 @@
 // http through a proxy. A page is found and worked by role and accessible
 // name, as a screen reader user finds it; what an engine cannot do is said
 // by its `can`. And a small web server, for the pages and the site.
-import { spawn } from 'node:child_process';
 import { readFileSync, writeFileSync } from 'node:fs';
-import { createServer as createHttpServer } from 'node:http';
-import { createServer } from 'node:net';
+import { createServer } from 'node:http';
 import { extname, join } from 'node:path';
 import puppeteer from 'puppeteer-core';
 import { Builder, By, Key, WebElement } from 'selenium-webdriver';
+import remote from 'selenium-webdriver/remote/index.js';
 
 // Chromium's arguments, for the tests and the benchmark alike: no
 // connection of its own to anything, which this machine's closed network
@@ -24,7 +23,7 @@ export const chromiumArgs = ['--no-sandbox', '--disable-gpu', '--disable-backgro
 export function serve(folder, route = () => null) {
   const types = { '.html': 'text/html', '.js': 'text/javascript', '.webmanifest': 'application/manifest+json',
     '.png': 'image/png', '.txt': 'text/plain' };
-  const server = createHttpServer((request, response) => {
+  const server = createServer((request, response) => {
     const url = new URL(request.url, `http://${request.headers.host}`);
     const file = route(url) ?? join(folder(), url.pathname === '/' ? 'index.html' : url.pathname);
     try {
@@ -177,18 +176,6 @@ function wrapPuppeteer(engine, page, problems) {
   };
 }
 
-// A free port for WebKitWebDriver.
-function freePort() {
-  return new Promise((found, failed) => {
-    const server = createServer();
-    server.on('error', failed);
-    server.listen(0, '127.0.0.1', () => {
-      const { port } = server.address();
-      server.close(() => found(port));
-    });
-  });
-}
-
 // WebKitGTK's driver reports a closed <select> as a pop-up button; each role
 // here lists the elements that can carry it, for the driver to name.
 const candidates = {
@@ -199,25 +186,16 @@ const candidates = {
 const webkitRole = (role, tag) => (role === 'combobox' && tag === 'select' ? 'button' : role);
 
 async function launchWebKit({ colorScheme = 'light', proxy }) {
-  const port = await freePort();
-  const server = spawn(process.env.QUILL_WEBKIT_DRIVER || 'WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore' });
+  const service = new remote.DriverService.Builder(process.env.QUILL_WEBKIT_DRIVER || '/usr/bin/WebKitWebDriver')
+    .setLoopback(true).build();
   const args = ['--automation', '--javascript-can-open-windows-automatically=true',
     ...(colorScheme === 'dark' ? ['--dark-mode'] : []), ...(proxy ? [`--proxy=${proxy}`] : [])];
-  const capabilities = {
+  const driver = await new Builder().usingServer(await service.start()).withCapabilities({
     browserName: 'MiniBrowser',
     'webkitgtk:browserOptions': {
       binary: process.env.QUILL_MINIBROWSER || '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args,
     },
-  };
-  let driver;
-  for (let tries = 0; !driver; ++tries) {
-    try {
-      driver = await new Builder().usingServer(`http://127.0.0.1:${port}`).withCapabilities(capabilities).build();
-    } catch (notYet) {
-      if (tries > 50) throw notYet;
-      await new Promise((wait) => setTimeout(wait, 100));
-    }
-  }
+  }).build();
   const main = await driver.getWindowHandle();
   return {
     engine: 'webkit',
@@ -240,7 +218,7 @@ async function launchWebKit({ colorScheme = 'light', proxy }) {
     },
     async close() {
       await driver.quit();
-      server.kill();
+      await service.kill();
     },
   };
 }

@@ -13,12 +13,14 @@
 //                            since the last look, clipboard and settings window
 //   say                      prints the output line and the messages alone
 #include <cstdio>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "figure_link.h"
@@ -54,52 +56,37 @@ std::string JsonList(const Items& items, Write write) {
 class Session {
 public:
     void Run(const std::vector<std::string>& step) {
-        const std::string& verb = step[0];
         auto number = [&step](std::size_t i) { return std::stoi(step.at(i)); };
-        if (verb == "fresh") {
-            m_settings.reset();
-            m_form = std::make_unique<MemoryHarness>();
-        } else if (verb == "pick") {
-            m_form->PickText(kCategories[number(1)], step.size() > 2 ? step[2] : "");
-        } else if (verb == "pick-at") {
-            m_form->Pick(kCategories[number(1)], number(2));
-        } else if (verb == "figure") {
-            m_form->ChooseFigure(number(1));
-        } else if (verb == "conventional") {
-            m_form->ClickConventional();
-        } else if (verb == "generate") {
-            m_form->ClickGenerate();
-        } else if (verb == "auto") {
-            m_form->ClickAutoGenerate();
-        } else if (verb == "reset") {
-            m_form->ClickReset();
-        } else if (verb == "copy") {
-            m_form->ClickCopy();
-        } else if (verb == "copy-all") {
-            m_form->ClickCopyAll();
-        } else if (verb == "clock") {
-            m_form->Chance().SetSeconds(number(1));
-        } else if (verb == "settings") {
-            if (!m_settings) m_settings = std::make_unique<MemorySettings>(m_form->State());
-        } else if (verb == "box") {
-            m_settings->ClickBox(static_cast<AutoMode>(number(1)));
-        } else if (verb == "choice") {
-            m_settings->ClickRadio(static_cast<AutoMode>(number(1)), number(2));
-        } else if (verb == "everything") {
-            m_settings->form.RandomizeEverything();
-        } else if (verb == "ok") {
-            m_settings.reset();
-        } else if (verb == "link") {
-            if (const std::optional<SentenceParts> parts = ParseLink(step.size() > 1 ? step[1] : "")) {
-                m_form->Memory().form.OpenLink(*parts);
-            }
-        } else if (verb == "look") {
-            Look();
-        } else if (verb == "say") {
-            std::cout << "{\"output\":" << Json(m_form->Output()) << ",\"messages\":" << JsonList(m_form->TakeMessages(), Json) << "}\n";
-        } else {
-            throw std::runtime_error("unknown step " + verb);
+        auto text = [&step](std::size_t i) { return step.size() > i ? step[i] : std::string(); };
+        MemoryHarness& form = *m_form;
+        const std::pair<const char*, std::function<void()>> verbs[] = {
+            {"fresh", [this] {
+                 m_settings.reset();
+                 m_form = std::make_unique<MemoryHarness>();
+             }},
+            {"pick", [&] { form.PickText(kCategories[number(1)], text(2)); }},
+            {"pick-at", [&] { form.Pick(kCategories[number(1)], number(2)); }},
+            {"figure", [&] { form.ChooseFigure(number(1)); }},
+            {"conventional", [&] { form.ClickConventional(); }},
+            {"generate", [&] { form.ClickGenerate(); }},
+            {"auto", [&] { form.ClickAutoGenerate(); }},
+            {"reset", [&] { form.ClickReset(); }},
+            {"copy", [&] { form.ClickCopy(); }},
+            {"copy-all", [&] { form.ClickCopyAll(); }},
+            {"clock", [&] { form.Chance().SetSeconds(number(1)); }},
+            {"settings", [&] { if (!m_settings) m_settings = std::make_unique<MemorySettings>(form.State()); }},
+            {"box", [&] { m_settings->ClickBox(static_cast<AutoMode>(number(1))); }},
+            {"choice", [&] { m_settings->ClickRadio(static_cast<AutoMode>(number(1)), number(2)); }},
+            {"everything", [&] { m_settings->form.RandomizeEverything(); }},
+            {"ok", [this] { m_settings.reset(); }},
+            {"link", [&] { if (const std::optional<SentenceParts> parts = ParseLink(text(1))) form.Memory().form.OpenLink(*parts); }},
+            {"look", [this] { Look(); }},
+            {"say", [&] { std::cout << "{\"output\":" << Json(form.Output()) << ",\"messages\":" << JsonList(form.TakeMessages(), Json) << "}\n"; }},
+        };
+        for (const auto& [verb, run] : verbs) {
+            if (step[0] == verb) return run();
         }
+        throw std::runtime_error("unknown step " + step[0]);
     }
 
 private:
