@@ -216,8 +216,11 @@ async function launchWebKit({ colorScheme = 'light', proxy }) {
       }
       return wrapWebKit(driver, handle, handle !== main);
     },
+    // A driver that no longer answers is stopped all the same, so that the
+    // next browser can start.
     async close() {
-      await driver.quit();
+      const waited = new Promise((done) => setTimeout(done, 20_000).unref());
+      await Promise.race([driver.quit(), waited]).catch(() => {});
       await service.kill();
     },
   };

@@ -43,6 +43,8 @@ async function browser(colorScheme = 'light') {
   }
   return launched.browser;
 }
+// Both looks, the browser's own first, as each switch starts a browser anew.
+const bothLooks = () => (launched?.colorScheme === 'dark' ? ['dark', 'light'] : ['light', 'dark']);
 before(async () => {
   origin = await server.start();
   ({ can } = await browser());
@@ -549,7 +551,7 @@ const states = {
 
 test('axe finds nothing in any state, at 360 and 1280 pixels, light and dark', async () => {
   const found = [];
-  for (const colorScheme of ['light', 'dark']) {
+  for (const colorScheme of bothLooks()) {
     for (const [width, height] of [[360, 640], [1280, 800]]) {
       const page = await open('', { viewport: { width, height }, colorScheme });
       for (const [name, reach] of Object.entries(states)) {
@@ -566,7 +568,7 @@ test('axe finds nothing in any state, at 360 and 1280 pixels, light and dark', a
 // against the colour behind it, at least 3:1 (WCAG 2.2, 1.4.11); and the
 // focus ring of every control the keyboard reaches, as Tab reaches it.
 test('every control\'s edge and every state of it stands 3:1 against its surroundings, light and dark', async () => {
-  for (const colorScheme of ['light', 'dark']) {
+  for (const colorScheme of bothLooks()) {
     const page = await open('', { colorScheme });
     await act(page, ['settings']);  // its radio buttons disabled, one of each pair checked
     const { ok } = await settingsControls(page);
@@ -673,7 +675,7 @@ test('screenshots: phone, tablet and desktop, light and dark, each dialog, nothi
   const sizes = { phone: [360, 640, 1], landscape: [640, 360, 1], tablet: [768, 1024, 1], desktop: [1280, 800, 1] };
   if (can.scale) sizes.zoom200 = [640, 400, 2];
   else t.diagnostic(`${engine}: the driver cannot zoom; 200 % is checked in Chromium`);
-  for (const colorScheme of ['light', 'dark']) {
+  for (const colorScheme of bothLooks()) {
     for (const [size, [width, height, scale]] of Object.entries(sizes)) {
       const page = await open(long, { viewport: { width, height, scale }, colorScheme });
       const overflow = await page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
