@@ -11,7 +11,6 @@
 #include "program_driver.h"
 #include "resource.h"
 #include "text.h"
-#include "vocabulary.h"
 
 namespace quill::test {
 namespace {
@@ -88,27 +87,6 @@ TEST(EndToEnd, MessageBoxCaptionIsTheProgramFilesName) {
         EXPECT_TRUE(program.EndsCleanly());
     }
     DeleteFileW((ProgramDirectory() + renamed).c_str());
-}
-
-TEST(EndToEnd, FixedPositivePolarityChosenInTheSettingsWindow) {
-    Program program;
-    ASSERT_NE(program.Main(), nullptr);
-    HWND settings = program.OpenSettings();
-    ASSERT_NE(settings, nullptr);
-    EXPECT_EQ(GetWindow(settings, GW_OWNER), nullptr);
-    SendMessageW(GetDlgItem(settings, IDC_RANDOMIZE_POLARITY), BM_CLICK, 0, 0);
-    SendMessageW(GetDlgItem(settings, IDC_AUTO_POSITIVE), BM_CLICK, 0, 0);
-    PostMessageW(settings, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);  // Esc
-    EXPECT_TRUE(WaitFor([settings] { return !IsWindow(settings); }));
-
-    for (int run = 0; run < 3; ++run) {
-        program.ClickAndWait(IDC_AUTO_GENERATE);
-        EXPECT_EQ(ClassifyPolarity(SelectedText(program.Item(IDC_CONCEPT))), Polarity::Positive);
-        EXPECT_EQ(ClassifyPolarity(SelectedText(program.Item(IDC_OBJECT))), Polarity::Positive);
-        EXPECT_FALSE(program.Output().empty());
-    }
-    PostMessageW(program.Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_TRUE(program.EndsCleanly());
 }
 
 TEST(EndToEnd, AboutFromBothMenusDisablesOnlyTheMainWindow) {
