@@ -230,6 +230,7 @@ void MainForm::AutoGenerate() {
         ShowMissingSelection();
     }
 }
+
 int MainForm::DrawModeBit(int value) {
     const int seconds = m_chance.ClockSecond();
     if (seconds <= 0) return value;

@@ -53,6 +53,12 @@ std::string Take(char* text) {
     return taken;
 }
 
+// The page numbers the settings' boxes and radio pairs as AutoMode does.
+quill::AutoMode ModeOf(int mode) {
+    assert(0 <= mode && mode < 3);
+    return static_cast<quill::AutoMode>(mode);
+}
+
 // A sorted list whose entries the page shows; the user's pick lives on the page.
 class PageList final : public quill::SortedList {
 public:
@@ -107,17 +113,16 @@ class PageSettings final : public quill::ConfigureAutoWindow {
 public:
     explicit PageSettings(quill::ConfigureAutoState& state) : m_state(state) {}
 
-    // The page numbers its boxes and radio pairs as AutoMode does.
     void ReadFromWindow() override {
         for (int mode = 0; mode < 3; ++mode) {
-            m_state.Randomize(static_cast<quill::AutoMode>(mode)) = page_box(mode);
-            m_state.Choice(static_cast<quill::AutoMode>(mode)) = page_choice(mode);
+            m_state.Randomize(ModeOf(mode)) = page_box(mode);
+            m_state.Choice(ModeOf(mode)) = page_choice(mode);
         }
     }
     void WriteToWindow() override {
         for (int mode = 0; mode < 3; ++mode) {
-            page_set_box(mode, m_state.Randomize(static_cast<quill::AutoMode>(mode)));
-            page_set_choice(mode, m_state.Choice(static_cast<quill::AutoMode>(mode)));
+            page_set_box(mode, m_state.Randomize(ModeOf(mode)));
+            page_set_choice(mode, m_state.Choice(ModeOf(mode)));
         }
     }
     void EnablePair(quill::AutoMode mode, bool enable) override { page_enable_pair(static_cast<int>(mode), enable); }
@@ -219,14 +224,12 @@ EMSCRIPTEN_KEEPALIVE void quill_close_settings() { g_app->CloseSettings(); }
 
 EMSCRIPTEN_KEEPALIVE void quill_settings_box(int mode) {
     quill::ConfigureAutoForm* settings = g_app->OpenedSettings();
-    assert(0 <= mode && mode < 3);  // and the settings' modes as AutoMode does
-    if (settings) settings->OnBox(static_cast<quill::AutoMode>(mode));
+    if (settings) settings->OnBox(ModeOf(mode));
 }
 
 EMSCRIPTEN_KEEPALIVE void quill_settings_radio(int mode) {
     quill::ConfigureAutoForm* settings = g_app->OpenedSettings();
-    assert(0 <= mode && mode < 3);  // and the settings' modes as AutoMode does
-    if (settings) settings->OnRadio(static_cast<quill::AutoMode>(mode));
+    if (settings) settings->OnRadio(ModeOf(mode));
 }
 
 EMSCRIPTEN_KEEPALIVE void quill_randomize_everything() {

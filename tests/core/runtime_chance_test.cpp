@@ -46,17 +46,18 @@ TEST(WindowsRand, IsTheWindowsRuntimesSequence) {
 #endif
 }
 
-// The seconds of the time now from another source than the program's: the
-// system's local time on Windows; elsewhere the clock's own count, whose
-// seconds every time zone shares (none is offset by part of a minute).
-int SecondNow() {
+// The milliseconds into the minute now, from another source than the
+// program's: the system's local time on Windows; elsewhere the clock's own
+// count, whose seconds every time zone shares (none is offset by part of a
+// minute).
+int MillisecondNow() {
 #ifdef _WIN32
     SYSTEMTIME now;
     GetLocalTime(&now);
-    return now.wSecond;
+    return now.wSecond * 1000 + now.wMilliseconds;
 #else
     const auto since = std::chrono::system_clock::now().time_since_epoch();
-    return static_cast<int>(std::chrono::duration_cast<std::chrono::seconds>(since).count() % 60);
+    return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(since).count() % 60000);
 #endif
 }
 
@@ -64,12 +65,13 @@ TEST(RuntimeChance, TheClockIsTheSecondsFieldOfLocalTime) {
     RuntimeChance chance;
     // Agreement at two different seconds, so that no other field of the time
     // (the minutes, say) can agree by chance; a second passes within 1.1 s.
+    // Not in a second's first 20 ms, which a coarser clock may not have reached.
     std::set<int> agreed;
     for (int tries = 0; agreed.size() < 2 && tries < 110; ++tries) {
-        const int before = SecondNow();
+        const int before = MillisecondNow();
         const int clock = chance.ClockSecond();
-        if (SecondNow() == before) {
-            EXPECT_EQ(clock, before);
+        if (MillisecondNow() / 1000 == before / 1000 && before % 1000 >= 20) {
+            EXPECT_EQ(clock, before / 1000);
             agreed.insert(clock);
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));

@@ -276,8 +276,7 @@ function wrapWebKit(driver, handle, ownWindow) {
     type: (text) => inWindow(() => driver.actions().sendKeys(text).perform()),
     accessKey: (letter) => press(`Alt+${letter}`),
     screenshot: async (path) => writeFileSync(path, await inWindow(() => driver.takeScreenshot()), 'base64'),
-    problems: () => evaluate(() => [...(window.quillProblems ?? []).splice(0),
-      ...performance.getEntriesByType('resource').map((entry) => `request: ${entry.name}`)]),
+    problems: async () => [...await evaluate(() => (window.quillProblems ?? []).splice(0)), ...await evaluate(requestsMade)],
     cdp: null,
     // The first window stays for the next page: closing this one leaves it blank.
     close: () => inWindow(() => (ownWindow ? driver.close() : driver.get('about:blank'))),
