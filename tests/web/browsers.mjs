@@ -185,9 +185,29 @@ const candidates = {
 };
 const webkitRole = (role, tag) => (role === 'combobox' && tag === 'select' ? 'button' : role);
 
-async function launchWebKit({ colorScheme = 'light', proxy }) {
-  const service = new remote.DriverService.Builder(process.env.QUILL_WEBKIT_DRIVER || '/usr/bin/WebKitWebDriver')
-    .setLoopback(true).build();
+// Settles as the promise does, or fails once `seconds` have passed, naming what hung.
+const within = (promise, seconds, what) => Promise.race([promise, new Promise((settled, failed) => {
+  setTimeout(() => failed(new Error(`${what} did not answer in ${seconds} s`)), seconds * 1000).unref();
+})]);
+
+// WebKitGTK's driver and MiniBrowser, with their messages in the test's
+// output. Now and then a MiniBrowser does not come up on a loaded machine:
+// it is stopped and started once more, and the output says so.
+async function launchWebKit(options) {
+  for (let attempt = 1; ; ++attempt) {
+    const service = new remote.DriverService.Builder(process.env.QUILL_WEBKIT_DRIVER || '/usr/bin/WebKitWebDriver')
+      .setLoopback(true).setStdio(['ignore', 'inherit', 'inherit']).build();
+    try {
+      return await within(startWebKit(service, options), 60, 'WebKit starting');
+    } catch (error) {
+      await within(service.kill(), 10, 'WebKitWebDriver stopping').catch(() => {});
+      if (attempt === 2) throw error;
+      console.error(`webkit: ${error.message}; starting it once more`);
+    }
+  }
+}
+
+async function startWebKit(service, { colorScheme = 'light', proxy }) {
   const args = ['--automation', '--javascript-can-open-windows-automatically=true',
     ...(colorScheme === 'dark' ? ['--dark-mode'] : []), ...(proxy ? [`--proxy=${proxy}`] : [])];
   const driver = await new Builder().usingServer(await service.start()).withCapabilities({
@@ -219,9 +239,8 @@ async function launchWebKit({ colorScheme = 'light', proxy }) {
     // A driver that no longer answers is stopped all the same, so that the
     // next browser can start.
     async close() {
-      const waited = new Promise((done) => setTimeout(done, 20_000).unref());
-      await Promise.race([driver.quit(), waited]).catch(() => {});
-      await service.kill();
+      await within(driver.quit(), 20, 'WebKit closing').catch((error) => console.error(`webkit: ${error.message}`));
+      await within(service.kill(), 10, 'WebKitWebDriver stopping').catch(() => {});
     },
   };
 }
