@@ -16,7 +16,12 @@ class ListControl {
 public:
     // Replaces every entry with these texts, each at its sorted place; equal
     // texts are all kept. Leaves no selection.
-    virtual void Fill(const std::vector<std::string>& texts) = 0;
+    void Fill(const std::vector<std::string>& texts) {
+        m_filledWith = texts;
+        ShowFill(m_filledWith);
+    }
+    // The texts of the last fill, whoever made it: what the list holds.
+    const std::vector<std::string>& FilledWith() const { return m_filledWith; }
     // A position with no entry, or -1, leaves the list with no selection.
     virtual void SelectPosition(int position) = 0;
     // The empty text for a position with no entry.
@@ -24,6 +29,12 @@ public:
 
 protected:
     ~ListControl() = default;
+
+private:
+    // The window's side of Fill.
+    virtual void ShowFill(const std::vector<std::string>& texts) = 0;
+
+    std::vector<std::string> m_filledWith;
 };
 
 // The main window as the form logic sees it. Read and write run every binding
@@ -32,7 +43,6 @@ class FormWindow : public MessageSink {
 public:
     virtual void ReadFromWindow() = 0;
     virtual void WriteToWindow() = 0;
-    // Only the form fills its lists.
     virtual ListControl& List(Category category) = 0;
     // Puts the sentences on the clipboard, one a line in the window's own
     // line ends, for the user to paste elsewhere.

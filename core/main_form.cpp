@@ -1,6 +1,7 @@
 #include "main_form.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -50,9 +51,9 @@ std::string MainForm::SelectionText(Category category) {
 // The lists hold every word, or the concepts and objects hold one polarity
 // and the actions the same one or the other.
 std::string MainForm::ListsNote() const {
-    const auto name = [](Holding holding) { return holding == Holding::Negative ? "negative" : "positive"; };
-    const Holding concepts = m_holding[static_cast<int>(Category::Concept)];
-    const Holding actions = m_holding[static_cast<int>(Category::Action)];
+    const auto name = [](std::optional<Holding> holding) { return holding == Holding::Negative ? "negative" : "positive"; };
+    const std::optional<Holding> concepts = HoldingOf(Category::Concept);
+    const std::optional<Holding> actions = HoldingOf(Category::Action);
     if (concepts != Holding::Negative && concepts != Holding::Positive) return std::string();
     const std::string shown = actions == concepts
                                   ? std::string(name(concepts)) + " words only"
@@ -88,21 +89,43 @@ MainForm::Holding MainForm::WordsOf(Polarity polarity) {
     return polarity == Polarity::Negative ? Holding::Negative : Holding::Positive;
 }
 
+// The blank entry and the words of a holding, in the order they are added;
+// made once for the whole run.
+const std::vector<std::string>& MainForm::EntriesOf(Category category, Holding holding) {
+    static const auto entries = [] {
+        std::array<std::array<std::vector<std::string>, 3>, std::size(kCategories)> made;
+        for (Category list : kCategories) {
+            for (Holding each : {Holding::Negative, Holding::Positive, Holding::EveryWord}) {
+                std::vector<std::string>& texts = made[static_cast<int>(list)][static_cast<int>(each)];
+                texts.emplace_back();
+                for (Polarity polarity : {Polarity::Negative, Polarity::Positive}) {
+                    if (each != Holding::EveryWord && each != WordsOf(polarity)) continue;
+                    const WordList words = Words(list, polarity);
+                    texts.insert(texts.end(), words.begin(), words.end());
+                }
+            }
+        }
+        return made;
+    }();
+    return entries[static_cast<int>(category)][static_cast<int>(holding)];
+}
+
+std::optional<MainForm::Holding> MainForm::HoldingOf(Category category) const {
+    const std::vector<std::string>& filled = m_window.List(category).FilledWith();
+    const Holding holdings[] = {Holding::Negative, Holding::Positive, Holding::EveryWord};
+    const auto found = std::find_if(std::begin(holdings), std::end(holdings),
+                                    [&](Holding holding) { return filled == EntriesOf(category, holding); });
+    return found == std::end(holdings) ? std::nullopt : std::optional<Holding>(*found);
+}
+
 void MainForm::RestrictList(Category category, Polarity polarity) { FillList(category, WordsOf(polarity)); }
 
 // Refilling a list with the entries it holds would change nothing a user sees:
 // every caller selects in it afterwards.
 void MainForm::FillList(Category category, Holding holding) {
-    Holding& holds = m_holding[static_cast<int>(category)];
-    if (holds == holding) return;
-    std::vector<std::string> entries{std::string()};
-    for (Polarity polarity : {Polarity::Negative, Polarity::Positive}) {
-        if (holding != Holding::EveryWord && holding != WordsOf(polarity)) continue;
-        const WordList words = Words(category, polarity);
-        entries.insert(entries.end(), words.begin(), words.end());
-    }
-    m_window.List(category).Fill(entries);
-    holds = holding;
+    ListControl& list = m_window.List(category);
+    const std::vector<std::string>& entries = EntriesOf(category, holding);
+    if (list.FilledWith() != entries) list.Fill(entries);
 }
 
 void MainForm::ConventionalSwitch() {
@@ -242,15 +265,14 @@ int MainForm::DrawModeBit(int value) {
 void MainForm::SetUpAutoLists(Convention convention, Polarity polarity, Figure figure) {
     m_state.m_bConventional = convention == Convention::Conventional ? 1 : 0;
     m_state.m_nFigure = static_cast<int>(figure == Figure::Metaphor ? Figure::Metaphor : Figure::Simile);
-    if (!IsOneOfTwo(polarity)) {
-        ResetLists();
-        return;
-    }
     // Each list is restricted at once: the full vocabulary that a reset would
-    // put there first could never be seen.
+    // put there first could never be seen. A polarity of neither value
+    // restricts nothing, and the lists hold every word.
     const bool conventional = m_state.m_bConventional != 0;
     for (Category category : kCategories) {
-        RestrictList(category, TargetPolarity(category, Category::Concept, polarity, conventional));
+        FillList(category, IsOneOfTwo(polarity)
+                               ? WordsOf(TargetPolarity(category, Category::Concept, polarity, conventional))
+                               : Holding::EveryWord);
     }
     SelectBlanks();
 }

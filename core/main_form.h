@@ -8,6 +8,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "chance.h"
 #include "form_window.h"
@@ -93,10 +94,14 @@ public:
     void CopyAllSentences();
 
 private:
-    // What a list holds: nothing before its first fill, the blank entry and
-    // the words of one polarity, or the blank entry and every word.
-    enum class Holding { Nothing, Negative, Positive, EveryWord };
+    // What the form fills a list with: the blank entry and the words of one
+    // polarity, or the blank entry and every word.
+    enum class Holding { Negative, Positive, EveryWord };
     static Holding WordsOf(Polarity polarity);
+    static const std::vector<std::string>& EntriesOf(Category category, Holding holding);
+    // Which of those the list holds, as the list itself tells; none when it
+    // was filled with anything else.
+    std::optional<Holding> HoldingOf(Category category) const;
 
     // The category's list becomes the blank entry plus that polarity's words.
     void RestrictList(Category category, Polarity polarity);
@@ -128,8 +133,6 @@ private:
     MainFormState& m_state;
     FormWindow& m_window;
     Chance& m_chance;
-    // Only the form fills its lists, so what it last put there is what they hold.
-    Holding m_holding[std::size(kCategories)] = {};
     // The sentences the output line has shown since start-up, oldest first, the
     // last m_sentencesKept of them; a sentence shown again right after itself
     // counts once. Kept in memory only.

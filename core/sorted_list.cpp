@@ -14,7 +14,7 @@ bool SortsBefore(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-void SortedList::Fill(const std::vector<std::string>& texts) {
+void SortedList::ShowFill(const std::vector<std::string>& texts) {
     m_entries.clear();
     m_entries.reserve(texts.size());
     for (const std::string& text : texts) {

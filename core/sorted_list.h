@@ -14,8 +14,6 @@ namespace quill {
 // they came. For this vocabulary that is the Windows sorted list's own order.
 class SortedList : public ListControl {
 public:
-    // Every entry replaced with these texts, each added in turn at its sorted place.
-    void Fill(const std::vector<std::string>& texts) final;
     void SelectPosition(int position) final;
     std::string TextAt(int position) const final;
 
@@ -29,6 +27,8 @@ protected:
     virtual void ShowSelection(int) {}
 
 private:
+    // Every entry replaced with these texts, each added in turn at its sorted place.
+    void ShowFill(const std::vector<std::string>& texts) final;
     bool Holds(int position) const { return position >= 0 && position < static_cast<int>(m_entries.size()); }
 
     std::vector<std::string> m_entries;

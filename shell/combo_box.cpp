@@ -15,7 +15,7 @@ void SelectComboIndex(HWND combo, int index) {
     }
 }
 
-void ComboBox::Fill(const std::vector<std::string>& texts) {
+void ComboBox::ShowFill(const std::vector<std::string>& texts) {
     // Drawn once when filled, not once per entry: with redraw on, every added
     // entry updates the list's scroll bar and repaints.
     SendMessageW(m_hWnd, WM_SETREDRAW, FALSE, 0);

@@ -18,11 +18,12 @@ public:
     void Attach(HWND hwnd) { m_hWnd = hwnd; }
     HWND GetSafeHwnd() const { return m_hWnd; }
 
-    void Fill(const std::vector<std::string>& texts) override;
     void SelectPosition(int position) override { SelectComboIndex(m_hWnd, position); }
     std::string TextAt(int position) const override;
 
 private:
+    void ShowFill(const std::vector<std::string>& texts) override;
+
     HWND m_hWnd = nullptr;
 };
 

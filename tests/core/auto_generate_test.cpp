@@ -66,10 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
               true, Polarity::Positive, 0, "Welcoming wonder is a caring father."},
         Draws{"NegativeWraps", false, 0, 0, 1, 1, {31, 32767, 64},
               true, Polarity::Negative, 1, "Vexmoor is like a destructive broken leg."},
-        Draws{"SecondZeroKeepsTheSettings", true, 1, 1, 1, 0, {0, 0, 0},
-              false, Polarity::Positive, 1, "Altruism is like an abusing caring father."},
-        Draws{"SecondZeroConventionalNegative", true, 0, 0, 0, 0, {4, 4, 4},
-              true, Polarity::Negative, 0, "Contaminating cruelty is a broken leg."},
+        // Settings that differ from mode to mode, so that a mode taking another's shows.
+        Draws{"SecondZeroKeepsEachSetting", true, 0, 1, 0, 0, {},
+              true, Polarity::Positive, 0, "Peace making generosity is a helping hand."},
+        Draws{"SecondZeroKeepsEachOtherSetting", true, 1, 0, 1, 0, {4, 4, 4},
+              false, Polarity::Negative, 1, "Cruelty is like a Calming broken leg."},
         Draws{"ConventionTwo", false, 2, 0, 0, 4, {}, false, Polarity::Negative, 0, "old sentence", kMetaphorMissing},
         Draws{"PolarityTwo", false, 0, 2, 1, 4, {}, true, Polarity::Positive, 1, "old sentence", kSimileMissing}),
     [](const ::testing::TestParamInfo<Draws>& row) { return std::string(row.param.name); });

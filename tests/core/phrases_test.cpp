@@ -73,6 +73,10 @@ TEST(Phrases, GenerateShowsEveryFailureInOrderAndStillWritesTheSentence) {
     EXPECT_EQ(f.window.messages, (std::vector<std::string>{kConceptFailure, kActionFailure, kObjectFailure}));
     generate(0, 1, 1, -1);
     EXPECT_EQ(f.window.messages, std::vector<std::string>{kSimileMissing});
+
+    // Reset gives every list its words back, whoever filled it last.
+    f.form.ResetLists();
+    EXPECT_EQ(f.window.concept.Entries().size(), 66u);
 }
 
 }  // namespace

@@ -124,6 +124,10 @@ TEST(Narrowing, ATextGoneFromTheListLeavesIndex98AndNoSelection) {
     EXPECT_EQ(f.window.concept.Selected(), -1);
     EXPECT_EQ(f.window.concept.Entries().size(), 33u) << "the blank and the negative concepts";
     EXPECT_EQ(f.window.action.TextAt(f.window.action.Selected()), "Abuses");
+    // One past the last entry is no entry, though the list once held more.
+    f.window.concept.SelectPosition(33);
+    EXPECT_EQ(f.window.concept.Selected(), -1);
+    EXPECT_EQ(f.window.concept.TextAt(33), "");
 }
 
 }  // namespace
