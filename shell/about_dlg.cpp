@@ -1,7 +1,5 @@
 #include "about_dlg.h"
 
-#include <objbase.h>
-
 #include "about_text.h"
 #include "resource.h"
 #include "version.h"
@@ -17,14 +15,6 @@ HINSTANCE WINAPI ShellExecuteOnDemand(HWND owner, LPCWSTR verb, LPCWSTR file, LP
                                       LPCWSTR directory, INT show) {
     // Kept loaded once loaded: what ShellExecuteW starts may still be using it.
     static const auto execute = [] {
-        // The shell may pass the address to extensions that need COM in a
-        // single-threaded apartment on the calling (the windows') thread.
-        using ComInitialize = HRESULT(WINAPI*)(LPVOID, DWORD);
-        if (HMODULE com = LoadLibraryExW(L"ole32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
-            const auto initialize =
-                reinterpret_cast<ComInitialize>(reinterpret_cast<void*>(GetProcAddress(com, "CoInitializeEx")));
-            if (initialize) initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-        }
         HMODULE shell = LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
         return shell ? reinterpret_cast<ShellOpen>(
                            reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteW")))

@@ -64,6 +64,8 @@ bool CConfigureAutoDlg::OnDestroy(WPARAM, LPARAM, LRESULT&) {
     return false;  // the default destroy handling runs as well
 }
 
+HWND CConfigureAutoDlg::MainWindow() const { return m_pParent->GetSafeHwnd(); }
+
 void CConfigureAutoDlg::PostNcDestroy() {
     // The window has had its last message: nothing can reach the object now.
     if (m_ownedByWindow) delete this;

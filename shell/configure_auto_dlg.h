@@ -27,6 +27,8 @@ protected:
     // OK only closes: every change has reached the main form already.
     void OnOK() override { EndDialog(IDOK); }
     void PostNcDestroy() override;
+    // Unowned, it reports to the main window that opened it.
+    HWND MainWindow() const override;
 
 private:
     void OnConventionBox() { m_form.OnBox(AutoMode::Convention); }

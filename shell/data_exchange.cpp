@@ -15,12 +15,6 @@ void SetCheck(HWND button, bool checked) {
     if (SendMessageW(button, BM_GETCHECK, 0, 0) != state) SendMessageW(button, BM_SETCHECK, static_cast<WPARAM>(state), 0);
 }
 
-std::wstring TextOf(HWND item) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(item)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 }  // namespace
 
 void DataExchange::CBIndex(int id, int& index) {
@@ -59,11 +53,11 @@ void DataExchange::Radio(int firstId, int& index) {
 void DataExchange::Text(int id, std::string& text) {
     HWND item = Item(id);
     if (m_save) {
-        text = Narrow(TextOf(item));
+        text = Narrow(WindowText(item));
         return;
     }
     const std::wstring wide = Widen(text);
-    if (TextOf(item) != wide) SetWindowTextW(item, wide.c_str());
+    if (WindowText(item) != wide) SetWindowTextW(item, wide.c_str());
 }
 
 void DataExchange::Check(int id, int& value) {

@@ -25,6 +25,9 @@ bool ReturnsDirectly(UINT message) {
 
 }  // namespace
 
+const wchar_t kCommandFailed[] =
+    L"That could not be finished: the program ran out of memory or met a problem it did not expect.";
+
 INT_PTR Dialog::DoModal(HWND owner) {
     m_modal = true;
     m_result = -1;
@@ -114,16 +117,23 @@ bool Dialog::Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) 
 INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-        reinterpret_cast<Dialog*>(lParam)->m_hWnd = hwnd;
+        auto* opening = reinterpret_cast<Dialog*>(lParam);
+        opening->m_hWnd = hwnd;
+        opening->m_hWndMain = opening->MainWindow();
     }
     // Messages that come before WM_INITDIALOG (WM_SETFONT and the like) find no object.
-    auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    Dialog* self = FromHandle(hwnd);
     if (!self) return FALSE;
+    // Read now: a command may end the window and release the object with it.
+    const HWND main = self->m_hWndMain;
     try {
         return self->HandleMessage(message, wParam, lParam);
     } catch (...) {
-        // Exceptions never cross into Windows; the message gets the default handling.
-        self->m_exchanging = false;
+        // Exceptions never cross into Windows: the user is told, and the
+        // message gets the default handling. The object is touched only if
+        // its window still has it.
+        if (Dialog* alive = FromHandle(hwnd)) alive->m_exchanging = false;
+        ::MessageBoxW(IsWindow(main) ? main : nullptr, kCommandFailed, ApplicationName().c_str(), MB_OK);
         return FALSE;
     }
 }
@@ -148,10 +158,15 @@ INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default: break;
     }
 
+    // A routed command may end the window and, a modeless one's, release this
+    // object with it: after it, nothing of the object is used. A command has
+    // no result; another message's goes to the window, if it is still there.
+    const HWND hwnd = m_hWnd;
     LRESULT result = 0;
     if (Route(message, wParam, lParam, result)) {
+        if (message == WM_COMMAND) return TRUE;
         if (ReturnsDirectly(message)) return static_cast<INT_PTR>(result);
-        SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, result);
+        SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
         return TRUE;
     }
     if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return FALSE;

@@ -49,9 +49,15 @@ protected:
     virtual bool Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // The window has had its last message; the object may release itself.
     virtual void PostNcDestroy() {}
+    // The program's main window, which owns the message that a command could
+    // not be finished: the window's root owner unless a window says otherwise.
+    virtual HWND MainWindow() const { return GetAncestor(m_hWnd, GA_ROOTOWNER); }
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // The object of a window of this layer while the window has it: from
+    // WM_INITDIALOG until its last message, after which it may be released.
+    static Dialog* FromHandle(HWND hwnd) { return reinterpret_cast<Dialog*>(GetWindowLongPtrW(hwnd, DWLP_USER)); }
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CenterOverOwner();
 
@@ -59,10 +65,14 @@ private:
     const RouteRow* const m_routes;
     const std::size_t m_routeCount;
     HWND m_hWnd = nullptr;
+    HWND m_hWndMain = nullptr;  // MainWindow(), as it was when the window opened
     bool m_modal = false;       // while DoModal's loop runs
     bool m_exchanging = false;  // while UpdateData runs
     INT_PTR m_result = -1;
 };
+
+// What the user is told when a command stops halfway.
+extern const wchar_t kCommandFailed[];
 
 // One row of a routing table: a command (WM_COMMAND with a notification code
 // and a control id) or another message, and the member function it runs. A

@@ -1,6 +1,7 @@
 #include "quillmere_app.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 namespace quill::win {
 
@@ -9,10 +10,17 @@ BOOL CQuillmereApp::InitInstance() {
     // system's current look.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+    // COM, once for the whole run, in the single-threaded apartment of the
+    // windows' thread: screen readers' annotations need it, and so may the
+    // shell extensions that About's link reaches.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
 
-    RuntimeChance chance;
-    CQuillmereDlg dialog(chance);
-    dialog.DoModal();
+    {
+        RuntimeChance chance;
+        CQuillmereDlg dialog(chance);
+        dialog.DoModal();
+    }
+    if (SUCCEEDED(com)) CoUninitialize();
     return FALSE;
 }
 

@@ -42,6 +42,24 @@ ListControl& CQuillmereDlg::List(Category category) {
     return *OfCategory(category, &m_ctlConcept, &m_ctlAction, &m_ctlObject);
 }
 
+void CQuillmereDlg::WriteToWindow() {
+    HWND output = GetDlgItem(IDC_OUTPUT);
+    const std::wstring shown = WindowText(output);
+    UpdateData(false);
+    if (WindowText(output) != shown) AnnounceLiveRegion(output);
+}
+
+// The names the web edition's labels give the same controls.
+void CQuillmereDlg::AnnotateControls(bool annotate) {
+    const ControlAnnotation controls[] = {
+        {GetDlgItem(IDC_CONCEPT), L"Concept", false},
+        {GetDlgItem(IDC_ACTION), L"Action", false},
+        {GetDlgItem(IDC_OBJECT), L"Object", false},
+        {GetDlgItem(IDC_OUTPUT), L"Sentence", true},
+    };
+    m_annotate(controls, std::size(controls), annotate);
+}
+
 void CQuillmereDlg::ShowMessage(const std::string& text) { MessageBox(Widen(text)); }
 
 void CQuillmereDlg::CopySentences(const std::vector<std::string>& sentences) {
@@ -75,6 +93,7 @@ BOOL CQuillmereDlg::OnInitDialog() {
 
     SendMessageW(GetSafeHwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessageW(GetSafeHwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    AnnotateControls(true);
 
     m_form.StartUp();
     m_pConfigDlg = nullptr;
@@ -153,6 +172,7 @@ void CQuillmereDlg::ShowAbout() {
 // goes with it, before anything could reach the main form that is ending.
 bool CQuillmereDlg::OnDestroy(WPARAM, LPARAM, LRESULT&) {
     if (m_pConfigDlg) DestroyWindow(m_pConfigDlg->GetSafeHwnd());
+    AnnotateControls(false);
     return false;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "about_dlg.h"
+#include "annotations.h"
 #include "combo_box.h"
 #include "dialog.h"
 #include "main_form.h"
@@ -24,7 +25,9 @@ public:
     void ConfigureAutoClosed() { m_pConfigDlg = nullptr; }
 
     void ReadFromWindow() override { UpdateData(true); }
-    void WriteToWindow() override { UpdateData(false); }
+    // Each new sentence is read out: a screen reader hears the output line
+    // whenever a write changes it.
+    void WriteToWindow() override;
     ListControl& List(Category category) override;
     void ShowMessage(const std::string& text) override;
     void CopySentences(const std::vector<std::string>& sentences) override;
@@ -32,6 +35,8 @@ public:
 protected:
     // How the About window opens the web site.
     ShellOpen m_shellOpen = ShellExecuteOnDemand;
+    // How the lists and the output line are named to screen readers.
+    Annotate m_annotate = AnnotateForScreenReaders;
 
     void DoDataExchange(DataExchange& dx) override;
     BOOL OnInitDialog() override;
@@ -57,6 +62,9 @@ private:
     // Copy and Copy All, at a point of the screen or, from the keyboard, below the line.
     void ShowSentenceMenu(const POINT* at);
     bool OnDestroy(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The names of the lists and of the output line, a live region, given
+    // when the window opens and taken back when it goes.
+    void AnnotateControls(bool annotate);
 
     static const RouteRow kRoutes[];
 

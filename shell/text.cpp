@@ -24,6 +24,12 @@ std::string Narrow(const std::wstring& text) {
     return narrow;
 }
 
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 std::wstring ApplicationName() {
     std::vector<wchar_t> path(MAX_PATH);
     for (;;) {

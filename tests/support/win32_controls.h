@@ -35,6 +35,10 @@ std::optional<std::string> ClipboardText();
 // process, the newest one started from that exe in this test's Wine prefix.
 SIZE_T PrivateBytes(HANDLE process, const std::wstring& exe);
 
+// Handles what is queued for this thread, as the program's message loop
+// would between actions.
+void PumpMessages();
+
 // Polls until done() holds or the time is up; whether it held.
 template <class Predicate>
 bool WaitFor(Predicate done, DWORD milliseconds = 10000) {

@@ -10,6 +10,7 @@
 namespace quill::test {
 
 std::vector<RecordingDlg::ShellRequest> RecordingDlg::shellRequests;
+std::vector<RecordingDlg::Annotation> RecordingDlg::annotations;
 
 Win32Harness::Win32Harness() {
     // Modeless here, so the test keeps control; the window is the real template.

@@ -16,7 +16,27 @@ namespace quill::test {
 // command that reaches its routing table logged.
 class RecordingDlg final : public win::CQuillmereDlg {
 public:
-    explicit RecordingDlg(quill::Chance& chance) : CQuillmereDlg(chance) { m_shellOpen = RecordShellOpen; }
+    explicit RecordingDlg(quill::Chance& chance) : CQuillmereDlg(chance) {
+        m_shellOpen = RecordShellOpen;
+        m_annotate = RecordAnnotations;
+        // Room for this window's opening and closing: recording them takes
+        // no memory that a count of allocations would see.
+        annotations.clear();
+        annotations.reserve(8);
+    }
+
+    // What the window told screen readers of its controls, in turn, and what it took back.
+    struct Annotation {
+        HWND control;
+        const wchar_t* name;
+        bool liveRegion, annotate;
+    };
+    static std::vector<Annotation> annotations;
+    static void RecordAnnotations(const win::ControlAnnotation* controls, std::size_t count, bool annotate) {
+        for (const win::ControlAnnotation* c = controls; c != controls + count; ++c) {
+            annotations.push_back({c->control, c->name, c->liveRegion, annotate});
+        }
+    }
 
     // What the About window asked the shell to open, one entry per request.
     struct ShellRequest {

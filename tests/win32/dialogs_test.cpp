@@ -1,7 +1,10 @@
 // The settings window and the About window, opened from the real main dialog.
+#include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <functional>
 #include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -9,8 +12,6 @@
 
 #include "win32_controls.h"
 #include "win32_harness.h"
-
-#include <objbase.h>
 
 namespace quill::test {
 namespace {
@@ -34,15 +35,6 @@ std::vector<HWND> ThreadWindows() {
         },
         reinterpret_cast<LPARAM>(&found));
     return found;
-}
-
-// Handles what is queued, as the program's message loop would between actions.
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
 }
 
 HWND FindThreadWindow(const std::wstring& title) {
@@ -284,9 +276,68 @@ TEST(About, TheProgramsShellCallLoadsShell32AndForwards) {
     EXPECT_LE(answer, 32);
     EXPECT_NE(answer, SE_ERR_DLLNOTFOUND) << "shell32 was found and asked";
     EXPECT_NE(GetModuleHandleW(L"shell32.dll"), nullptr);
-    // and left this thread in a single-threaded COM apartment, as shell extensions expect
-    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_FALSE);
-    CoUninitialize();
+}
+
+// A modeless window of the dialog layer whose routed commands throw, or end
+// the window and with it the object. The object lives in a block of the
+// test's, which its release fills with the handle of a witness window: what
+// the layer did through the freed object would reach the witness's extra
+// bytes, where a dialog keeps its message result.
+alignas(std::max_align_t) unsigned char g_dialogBlock[512];
+HWND g_witness = nullptr;
+class SelfEndingDlg final : public win::Dialog {
+public:
+    explicit SelfEndingDlg(HWND main);
+    static void* operator new(std::size_t size) {
+        EXPECT_LE(size, sizeof g_dialogBlock);
+        return g_dialogBlock;
+    }
+    static void operator delete(void* block) { std::fill_n(static_cast<HWND*>(block), sizeof g_dialogBlock / sizeof(HWND), g_witness); }
+
+private:
+    void Fail() { throw std::runtime_error("a command that stops halfway"); }
+    void End() { EndDialog(IDOK); }
+    void PostNcDestroy() override { delete this; }
+    HWND MainWindow() const override { return m_main; }
+
+    static const win::RouteRow kRoutes[];
+    HWND m_main;
+};
+const win::RouteRow SelfEndingDlg::kRoutes[] = {
+    win::OnCommand(BN_CLICKED, IDC_RANDOMIZE_CONVENTION, &SelfEndingDlg::Fail),
+    win::OnCommand(BN_CLICKED, IDC_RANDOMIZE_EVERYTHING, &SelfEndingDlg::End),
+};
+SelfEndingDlg::SelfEndingDlg(HWND main) : Dialog(IDD_CONFIGURE_AUTO, kRoutes), m_main(main) {}
+
+TEST(DialogLayer, TellsOfACommandThatStopsAndTouchesNothingOfAnObjectItsCommandReleased) {
+    Win32Harness h;
+    auto* dialog = new SelfEndingDlg(h.Window());
+    ASSERT_TRUE(dialog->Create(nullptr));
+    HWND window = dialog->GetSafeHwnd();
+    std::vector<std::wstring> told;
+    const bool ran = RunWhileModal([window] { Click(window, IDC_RANDOMIZE_CONVENTION); }, [&h, &told] {
+        HWND box = FindThreadWindow(win::ApplicationName());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(GetWindow(box, GW_OWNER), h.Window()) << "the main window owns the message";
+        told = ChildTexts(box);
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    EXPECT_TRUE(ran);
+    EXPECT_NE(std::find(told.begin(), told.end(), win::kCommandFailed), told.end());
+    ASSERT_TRUE(IsWindow(window)) << "the window goes on";
+
+    WNDCLASSW witnessClass{};
+    witnessClass.lpfnWndProc = DefWindowProcW;
+    witnessClass.cbWndExtra = sizeof(LONG_PTR);
+    witnessClass.lpszClassName = L"QuillmereWitness";
+    RegisterClassW(&witnessClass);
+    g_witness = CreateWindowExW(0, witnessClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_NE(g_witness, nullptr);
+    SetWindowLongPtrW(g_witness, DWLP_MSGRESULT, 4711);
+    Click(window, IDC_RANDOMIZE_EVERYTHING);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(GetWindowLongPtrW(g_witness, DWLP_MSGRESULT), 4711) << "written through the freed object";
+    DestroyWindow(g_witness);
 }
 
 // The texts of a window's controls that do not fit them in the font they are
