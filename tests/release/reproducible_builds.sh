@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The same sources build to the same Quillmere.exe, web page and site: a
 # second build of this checkout, in other folders and at a later time, must
-# match the tested ones byte for byte (tools/reproduce does the same for every
-# package).
+# match the tested ones byte for byte, compared as tools/reproduce compares
+# every package.
 # Usage: reproducible_builds.sh SOURCE_DIR TOOLCHAIN_FILE TESTED_EXE TESTED_PAGE WORK_DIR
 set -u
 source=$1 toolchain=$2 tested_exe=$3 tested_page=$4 work=$5
@@ -14,16 +14,16 @@ cmake -S "$source" -B "$work/exe" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -
       -DBUILD_TESTING=OFF >/dev/null &&
     cmake --build "$work/exe" --target Quillmere >/dev/null
 verdict "a second build of the exe in $work/exe succeeds" $?
-cmp "$tested_exe" "$work/exe/bin/Quillmere.exe"
+quill_same "$tested_exe" "$work/exe/bin/Quillmere.exe"
 verdict "the second build's Quillmere.exe is identical to the tested one" $?
 
 cmake -S "$source" -B "$work/web" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$source/cmake/emscripten.cmake" \
       -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF >/dev/null &&
     cmake --build "$work/web" --target quill_site >/dev/null
 verdict "a second build of the web page and site in $work/web succeeds" $?
-cmp "$tested_page" "$work/web/quillmere.html"
+quill_same "$tested_page" "$work/web/quillmere.html"
 verdict "the second build's quillmere.html is identical to the tested one" $?
-diff -r "$(dirname "$tested_page")/site" "$work/web/site"
+quill_same "$(dirname "$tested_page")/site" "$work/web/site"
 verdict "the second build's site is identical to the tested one" $?
 
 quill_stop_wine "$work/exe/wineprefix"

@@ -176,6 +176,8 @@ bool RunWhileModal(const std::function<void()>& open, std::function<void()> insi
 
 TEST(About, OpensTheSameWindowFromTheMenuAndTheSystemMenu) {
     Win32Harness h;
+    // Away from the middle of the screen, where About would open anyway.
+    SetWindowPos(h.Window(), nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     const std::function<void()> ways[] = {
         [&h] { SendMessageW(h.Window(), WM_COMMAND, MAKEWPARAM(IDM_ABOUT_QUILLMERE, 0), 0); },
         [&h] { SendMessageW(h.Window(), WM_SYSCOMMAND, 16, 0); },
@@ -188,6 +190,11 @@ TEST(About, OpensTheSameWindowFromTheMenuAndTheSystemMenu) {
             ASSERT_NE(about, nullptr);
             EXPECT_EQ(GetWindow(about, GW_OWNER), h.Window());
             EXPECT_FALSE(IsWindowEnabled(h.Window())) << "the main window takes no input meanwhile";
+            RECT a, m;
+            GetWindowRect(about, &a);
+            GetWindowRect(h.Window(), &m);
+            EXPECT_NEAR((a.left + a.right) / 2, (m.left + m.right) / 2, 2) << "centred over the main window";
+            EXPECT_NEAR((a.top + a.bottom) / 2, (m.top + m.bottom) / 2, 2);
             seen.push_back(ChildTexts(about));
             PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         });

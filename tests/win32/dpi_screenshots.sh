@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Quillmere at 96, 144 and 192 DPI (the Wine prefix's LogPixels): screenshots of
-# its three windows at each, to be looked at, and the in-process check that
-# every text fits its control, run at each.
+# Quillmere at 96, 144 and 192 DPI (the Wine prefix's LogPixels): its three
+# windows opened from the keyboard and closed again at each, with screenshots
+# to be looked at, and the in-process check that every text fits its
+# control, run at each.
 # Usage: dpi_screenshots.sh BIN_DIR BUILD_DIR ARTIFACT_DIR
 set -u
 bin=$1 build=$2 artifacts=$3
@@ -43,6 +44,8 @@ for dpi in 96 144 192; do
         quill_click "$settings" 50 3  # its caption
         xdotool key Escape
         sleep 0.5
+        ! xdotool search --onlyvisible --name '^Dialog$' >/dev/null 2>&1
+        verdict "Esc closes the settings window at $dpi DPI" $?
     fi
 
     quill_click "$quill_wid" 18 77
@@ -51,8 +54,11 @@ for dpi in 96 144 192; do
     verdict "the menu bar opens the About window at $dpi DPI" $?
     [ -z "$about" ] || { sleep 0.5; quill_screenshot "$about" "$artifacts/dpi$dpi-about.png"; xdotool key Escape; sleep 0.5; }
 
+    quill_running
+    verdict "closing those windows leaves the program running at $dpi DPI" $?
     xdotool key Escape
     quill_ended
+    verdict "Esc then ends the program at $dpi DPI" $?
 done
 quill_stop_wine "$prefix"
 

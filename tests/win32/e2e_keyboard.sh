@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Real keys through the X server to Quillmere.exe under Wine: the ways a user
-# ends the program from the keyboard, and screenshots of what a user sees.
+# ends the program from the keyboard, and copying the sentences from it, with
+# a screenshot of a list dropped down. (The windows a user opens, and their
+# screenshots, are screenshots_at_96_144_192_dpi's.)
 # Usage: e2e_keyboard.sh EXE PREFIX ARTIFACT_DIR
 set -u
 exe=$1 prefix=$2 artifacts=$3
@@ -23,47 +25,6 @@ ends_with() {
 ends_with "Esc ends the program" Escape
 ends_with "Enter on the concept list ends the program" Return
 ends_with "the Exit mnemonic ends the program" alt+e
-
-# What a user sees: the main window after start-up and after Auto Generate,
-# the settings window (Alt+O) and the About window (through the menu bar).
-if quill_start "$prefix" "$exe"; then
-    quill_screenshot "$quill_wid" "$artifacts/main-window-startup.png"
-    xdotool key alt+a
-    sleep 1
-    quill_screenshot "$quill_wid" "$artifacts/main-window-generated.png"
-
-    xdotool key alt+o
-    settings=$(quill_window Dialog)
-    verdict "Alt+O opens the settings window" $?
-    if [ -n "$settings" ]; then
-        sleep 0.5
-        quill_screenshot "$settings" "$artifacts/settings-window.png"
-        quill_click "$settings" 50 3  # its caption
-        xdotool key Escape
-        sleep 1
-        ! xdotool search --onlyvisible --name '^Dialog$' >/dev/null 2>&1
-        verdict "Esc closes the settings window" $?
-    fi
-
-    quill_click "$quill_wid" 18 77
-    xdotool key F10 Down Return
-    about=$(quill_window 'About Quillmere')
-    verdict "the menu bar opens the About window" $?
-    if [ -n "$about" ]; then
-        sleep 0.5
-        quill_screenshot "$about" "$artifacts/about-window.png"
-        xdotool key Escape
-        sleep 1
-    fi
-
-    quill_running
-    verdict "closing those windows leaves the program running" $?
-    xdotool key Escape
-    quill_ended
-    verdict "Esc then ends the program" $?
-else
-    verdict "Quillmere opens for the screenshots" 1
-fi
 
 # Taking the sentences away: five Auto Generates and Copy All from the output
 # line's menu, then one more and Ctrl+C while a list is dropped down.
