@@ -1,6 +1,7 @@
 # The steps that make Quillmere's release packages; tools/package runs them in
 # order, and the package tests run single steps. Source it; every function
-# fails with a message on stderr.
+# fails with a message on stderr, and behaves the same under set -e or not:
+# each command that can fail is checked where it runs.
 #
 # Nothing in a package depends on when or where it was built: file times are
 # SOURCE_DATE_EPOCH (the commit's time), archives list their files in a fixed
@@ -44,7 +45,8 @@ quill_stage() {
     cp "$build/bin/Quillmere.exe" "$stage/" || return 1
     sed 's/\r*$/\r/' "$build/README.txt" >"$stage/README.txt" || return 1
     sed 's/\r*$/\r/' "$QUILL_SOURCE/LICENSE.txt" >"$stage/LICENSE.txt" || return 1
-    chmod 644 "${QUILL_FILES[@]/#/$stage/}" && touch -d "@$epoch" "${QUILL_FILES[@]/#/$stage/}"
+    chmod 644 "${QUILL_FILES[@]/#/$stage/}" && touch -d "@$epoch" "${QUILL_FILES[@]/#/$stage/}" ||
+        quill_fail "cannot date the files in $stage"
 }
 
 # Whether BUILD_DIR may be built in: a folder that does not exist yet, an empty
@@ -113,7 +115,8 @@ quill_stage_web() {
     mkdir -p "$stage/site" || return 1
     cp "$build/quillmere.html" "$build/README.txt" "$QUILL_SOURCE/LICENSE.txt" "$stage/" || return 1
     cp "$build"/site/* "$stage/site/" || return 1
-    chmod 644 "${QUILL_WEB_FILES[@]/#/$stage/}" && touch -d "@$epoch" "${QUILL_WEB_FILES[@]/#/$stage/}"
+    chmod 644 "${QUILL_WEB_FILES[@]/#/$stage/}" && touch -d "@$epoch" "${QUILL_WEB_FILES[@]/#/$stage/}" ||
+        quill_fail "cannot date the files in $stage"
 }
 
 # A ZIP of the named files of STAGE (the portable program's three unless
@@ -144,25 +147,26 @@ quill_make_installer() {
 # is held at EPOCH and the rest set afterwards.
 quill_make_msi() {
     local stage=$1 icon=$2 version=$3 web_site=$4 out=$5 epoch=$6
-    local product_code package_code clock table="$stage/Upgrade.idt"
+    local product_code package_code clock table="$stage/Upgrade.idt" built=0
     product_code=$(quill_guid_for "Quillmere product $version")
     package_code=$(quill_guid_for "Quillmere MSI package $version")
-    clock=$(TZ=UTC date -d "@$epoch" '+%Y-%m-%d %H:%M:%S')
-    cp "$icon" "$stage/quillmere.ico" || return 1
+    clock=$(TZ=UTC date -d "@$epoch" '+%Y-%m-%d %H:%M:%S') || quill_fail "no date for $epoch" || return 1
+    cp "$icon" "$stage/quillmere.ico" || quill_fail "cannot copy $icon into $stage" || return 1
     (cd "$stage" && TZ=UTC faketime "$clock" \
         wixl -a x64 -D Version="$version" -D ProductCode="$product_code" -D PackageCode="$package_code" \
-             -D Icon=quillmere.ico -D WebSite="$web_site" -o "$out" "$QUILL_SOURCE/resources/quillmere.wxs")
-    local built=$?
+             -D Icon=quillmere.ico -D WebSite="$web_site" -o "$out" "$QUILL_SOURCE/resources/quillmere.wxs") ||
+        built=$?
     rm -f "$stage/quillmere.ico"
-    [ $built -eq 0 ] || { quill_fail "wixl failed on resources/quillmere.wxs"; return 1; }
+    [ $built -eq 0 ] || quill_fail "wixl failed on resources/quillmere.wxs" || return 1
     # Versions that differ only in their fourth field replace each other too.
-    msiinfo export "$out" Upgrade | sed 's/\t256\t\tEARLIER_QUILLMERE/\t768\t\tEARLIER_QUILLMERE/' >"$table" &&
+    { msiinfo export "$out" Upgrade >"$table" &&
+        sed -i 's/\t256\t\tEARLIER_QUILLMERE/\t768\t\tEARLIER_QUILLMERE/' "$table" &&
         grep -q '768.*EARLIER_QUILLMERE' "$table" &&
         TZ=UTC faketime "$clock" msibuild "$out" -i "$table" &&
-        TZ=UTC faketime "$clock" msibuild "$out" -s "Quillmere $version" Quillmere "x64;1033" "{$package_code}"
-    built=$?
+        TZ=UTC faketime "$clock" msibuild "$out" -s "Quillmere $version" Quillmere "x64;1033" "{$package_code}"; } ||
+        built=$?
     rm -f "$table"
-    [ $built -eq 0 ] || { quill_fail "msibuild could not finish $out"; return 1; }
+    [ $built -eq 0 ] || quill_fail "msibuild could not finish $out"
 }
 
 # Signing. QUILL_SIGN_CERT and QUILL_SIGN_KEY name PEM files, and
@@ -206,5 +210,5 @@ quill_write_signer() {
         [ -z "${QUILL_SIGN_PASSWORD:-}" ] || printf ' -readpass <(printf %%s "$QUILL_SIGN_PASSWORD")'
         printf ' -h sha256 -n Quillmere -i %q -in "$1" -out "$1.signed" >/dev/null\n' "$web_site"
         echo 'mv "$1.signed" "$1"'
-    } >"$script" && chmod +x "$script"
+    } >"$script" && chmod +x "$script" || quill_fail "cannot write the signing script $script"
 }

@@ -128,6 +128,15 @@ quill_stage "$build" "$work/stage" "$(quill_source_date)" &&
     quill_make_msi "$work/stage" "$build/shell/quillmere.ico" "$later" "$web_site" \
                    "$work/later.msi" "$(quill_source_date)" 2>/dev/null
 verdict "an MSI of version $later builds from the same sources" $?
+# A tool of the MSI step that fails stops it with the step's own message,
+# under set -e as tools/package runs it.
+for tool in wixl msibuild; do
+    mkdir -p "$work/failing-$tool" && printf '#!/bin/sh\nexit 1\n' >"$work/failing-$tool/$tool" &&
+        chmod +x "$work/failing-$tool/$tool" || exit 1
+    refused "package: $tool" env PATH="$work/failing-$tool:$PATH" bash -euo pipefail -c '. "$1"; shift; quill_make_msi "$@"' \
+        - "$source_dir/tools/packaging.sh" "$work/stage" "$build/shell/quillmere.ico" "$later" "$web_site" "$work/failed.msi" 0
+    verdict "a failing $tool stops the MSI step with its message" $?
+done
 fresh_prefix
 wine_in msiexec /i "Z:${msi//\//\\}" /qn
 verdict "msiexec /i installs it silently" $?
