@@ -4,7 +4,6 @@
 // Each component below keeps its own state; the page finds every control it
 // uses by its data-control name.
 const control = (name, scope = document) => scope.querySelector(`[data-control="${name}"]`);
-const controls = (name, scope = document) => [...scope.querySelectorAll(`[data-control="${name}"]`)];
 
 // The value of the checked radio button of a pair, -1 when neither is.
 const checkedValue = (radios) => {
@@ -158,40 +157,90 @@ function CopyStatus(status) {
 // The address follows the sentence on screen. A browser takes several
 // milliseconds to rewrite it, and Safari refuses a page that rewrites it too
 // often, so a burst of sentences writes it at most every tenth of a second,
-// the last one always, and a refused write is tried again.
+// the last one always. A refused write is tried again a few times, then left
+// until the next sentence.
 function Address() {
   let due = '';
   let timer = 0;
+  let refusals = 0;
   const page = () => location.href.split('#')[0];
+  const link = () => (due ? `${page()}#${due}` : page());
   function write() {
     timer = 0;
-    const address = due ? `${page()}#${due}` : page();
-    if (location.href === address) return;
+    if (location.href === link()) return;
     try {
-      history.replaceState(null, '', address);
+      history.replaceState(null, '', link());
     } catch (refused) {
-      // The next tick tries again.
+      if (++refusals === 5) return;
     }
     timer = setTimeout(write, 100);
   }
   return {
     link(fragment) {
       due = fragment;
+      refusals = 0;
       if (!timer) write();
     },
     // The link the address is on its way to.
-    get due() { return due ? `${page()}#${due}` : page(); },
+    get due() { return link(); },
+    // The address made the link at once, as a reload must find it.
+    settle() {
+      clearTimeout(timer);
+      timer = 0;
+      try { history.replaceState(null, '', link()); } catch (refused) { /* the reload keeps the older link */ }
+    },
   };
+}
+
+// The site's worker, where the page is published with one (the page's
+// data-worker names it): registered once the page has loaded, so that its
+// copy of the site never holds up the page. It looks for a newer site each
+// time the page is shown again, and once an hour besides; a newer site,
+// installed and waiting, is offered with a Reload, which hands it the page
+// at once, the sentence on screen kept in the address.
+function SiteWorker(status, reload, address) {
+  const script = document.documentElement.dataset.worker;
+  if (!script || !('serviceWorker' in navigator)) return;
+  const workers = navigator.serviceWorker;
+  let asked = false;
+  const offer = () => {
+    status.textContent = status.dataset.ready;
+    reload.hidden = false;
+  };
+  addEventListener('load', async () => {
+    const registration = await workers.register(script).catch(() => null);
+    if (!registration) return;
+    const look = () => registration.update().catch(() => {});
+    document.addEventListener('visibilitychange', () => { if (document.visibilityState === 'visible') look(); });
+    setInterval(look, 3600 * 1000);
+    // A newer worker installed while an older one serves the page waits for it.
+    const waits = () => registration.waiting && workers.controller;
+    if (waits()) offer();
+    registration.addEventListener('updatefound', () => {
+      const installing = registration.installing;
+      installing.addEventListener('statechange', () => { if (installing.state === 'installed' && waits()) offer(); });
+    });
+    reload.addEventListener('click', () => {
+      address.settle();
+      asked = true;
+      if (registration.waiting) registration.waiting.postMessage('take-over');
+      else location.reload();
+    });
+    workers.addEventListener('controllerchange', () => { if (asked) location.reload(); });
+  });
 }
 
 Module.onRuntimeInitialized = () => {
   const form = control('form');
-  const lists = controls('list');
+  const settings = control('settings');
+  // The engine numbers its lists and the settings' modes; the page finds the
+  // control of each number by the name the engine gives it.
+  const [listNames, modeNames] = UTF8ToString(Module._quill_control_names()).split('\n').map((line) => line.split(' '));
+  const lists = listNames.map((name) => document.querySelector(`[data-list="${name}"]`));
+  const modes = modeNames.map((name) => settings.querySelector(`[data-mode="${name}"]`));
   const figures = [...control('figure').querySelectorAll('input')];
   const conventional = control('conventional');
   const output = control('output');
-  const settings = control('settings');
-  const modes = controls('mode', settings);
   const pair = (number) => [...modes[number].querySelectorAll('input[type=radio]')];
   const box = (number) => control('box', modes[number]);
 
@@ -201,6 +250,7 @@ Module.onRuntimeInitialized = () => {
   const copyStatus = CopyStatus(control('copy-status'));
   const address = Address();
   const share = control('share');
+  SiteWorker(control('update-status'), control('reload'), address);
 
   // What the engine reads and writes, as the Windows shell does its controls.
   Module.page = {
@@ -236,7 +286,7 @@ Module.onRuntimeInitialized = () => {
       control('about-version').textContent = version;
       control('about-copyright').textContent = copyright;
       control('about-notice').textContent = notice;
-      control('about-site').href = site;
+      Object.assign(control('about-site'), { href: site, target: '_blank', rel: 'noopener noreferrer' });
     },
     showSettings(open) {
       if (!open) {

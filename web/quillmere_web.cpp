@@ -4,8 +4,8 @@
 // as the Windows shell sends messages to its own.
 #include <emscripten.h>
 
-#include <cassert>
 #include <cstdlib>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
@@ -53,9 +53,18 @@ std::string Take(char* text) {
     return taken;
 }
 
-// The page numbers the settings' boxes and radio pairs as AutoMode does.
-quill::AutoMode ModeOf(int mode) {
-    assert(0 <= mode && mode < 3);
+// The page's names of the lists, in Category's order, and of the settings'
+// modes, in AutoMode's: the page finds each control by its name, and both
+// sides number them so.
+const char kControlNames[] = "concept action object\nconvention figure polarity";
+
+// A number the page gives, refused unless it is one of the engine's.
+std::optional<quill::Category> CategoryOf(int list) {
+    if (list < 0 || list >= static_cast<int>(std::size(quill::kCategories))) return std::nullopt;
+    return quill::kCategories[list];
+}
+std::optional<quill::AutoMode> ModeOf(int mode) {
+    if (mode < 0 || mode > static_cast<int>(quill::AutoMode::Polarity)) return std::nullopt;
     return static_cast<quill::AutoMode>(mode);
 }
 
@@ -114,20 +123,22 @@ public:
     explicit PageSettings(quill::ConfigureAutoState& state) : m_state(state) {}
 
     void ReadFromWindow() override {
-        for (int mode = 0; mode < 3; ++mode) {
-            m_state.Randomize(ModeOf(mode)) = page_box(mode);
-            m_state.Choice(ModeOf(mode)) = page_choice(mode);
+        for (quill::AutoMode mode : kModes) {
+            m_state.Randomize(mode) = page_box(static_cast<int>(mode));
+            m_state.Choice(mode) = page_choice(static_cast<int>(mode));
         }
     }
     void WriteToWindow() override {
-        for (int mode = 0; mode < 3; ++mode) {
-            page_set_box(mode, m_state.Randomize(ModeOf(mode)));
-            page_set_choice(mode, m_state.Choice(ModeOf(mode)));
+        for (quill::AutoMode mode : kModes) {
+            page_set_box(static_cast<int>(mode), m_state.Randomize(mode));
+            page_set_choice(static_cast<int>(mode), m_state.Choice(mode));
         }
     }
     void EnablePair(quill::AutoMode mode, bool enable) override { page_enable_pair(static_cast<int>(mode), enable); }
 
 private:
+    static constexpr quill::AutoMode kModes[] = {quill::AutoMode::Convention, quill::AutoMode::Figure,
+                                                 quill::AutoMode::Polarity};
     quill::ConfigureAutoState& m_state;
 };
 
@@ -193,8 +204,11 @@ App* g_app = nullptr;
 
 }  // namespace
 
-// What the page's script calls. Every user action is one call that runs to its end.
+// What the page's script calls. Every user action is one call that runs to
+// its end; a number that names no list or mode changes nothing.
 extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const char* quill_control_names() { return kControlNames; }
 
 EMSCRIPTEN_KEEPALIVE void quill_start() {
     static App app;
@@ -206,8 +220,9 @@ EMSCRIPTEN_KEEPALIVE void quill_start() {
 EMSCRIPTEN_KEEPALIVE void quill_open_link() { g_app->OpenLink(); }
 
 EMSCRIPTEN_KEEPALIVE void quill_pick(int list) {
-    assert(0 <= list && list < 3);  // the page numbers its lists as Category does
-    g_app->Run([list](quill::MainForm& form) { form.NarrowOnSelection(quill::kCategories[list]); });
+    if (const std::optional<quill::Category> category = CategoryOf(list)) {
+        g_app->Run([category](quill::MainForm& form) { form.NarrowOnSelection(*category); });
+    }
 }
 
 EMSCRIPTEN_KEEPALIVE void quill_generate() { g_app->Run([](quill::MainForm& form) { form.ComposeFigure(); }); }
@@ -224,12 +239,12 @@ EMSCRIPTEN_KEEPALIVE void quill_close_settings() { g_app->CloseSettings(); }
 
 EMSCRIPTEN_KEEPALIVE void quill_settings_box(int mode) {
     quill::ConfigureAutoForm* settings = g_app->OpenedSettings();
-    if (settings) settings->OnBox(ModeOf(mode));
+    if (const std::optional<quill::AutoMode> named = ModeOf(mode); settings && named) settings->OnBox(*named);
 }
 
 EMSCRIPTEN_KEEPALIVE void quill_settings_radio(int mode) {
     quill::ConfigureAutoForm* settings = g_app->OpenedSettings();
-    if (settings) settings->OnRadio(ModeOf(mode));
+    if (const std::optional<quill::AutoMode> named = ModeOf(mode); settings && named) settings->OnRadio(*named);
 }
 
 EMSCRIPTEN_KEEPALIVE void quill_randomize_everything() {

@@ -1,7 +1,8 @@
 # Makes the site to publish from the one-file page: OUT/index.html, the page
-# with its manifest, icons and worker linked and its policy letting in
-# exactly those; the manifest, robots.txt and the icons drawn into ICONS
-# beside it; and sw.js, whose cache is named from all of their content.
+# with its manifest, icons and worker named and its policy letting in exactly
+# those; the manifest, robots.txt and the icons drawn into ICONS beside it;
+# and sw.js, whose cache is named from the content of every file of the site,
+# the worker's own included.
 #   cmake -DPAGE=quillmere.html -DICONS=DIR -DOUT=DIR -P make_site.cmake
 set(icons icon-192.png icon-512.png icon-maskable-512.png apple-touch-icon.png)
 set(here "${CMAKE_CURRENT_LIST_DIR}")
@@ -15,6 +16,8 @@ if(at EQUAL -1)
 endif()
 string(REPLACE "${policy}" "img-src 'self' data:; manifest-src 'self'; worker-src 'self'; connect-src 'self'\"" page "${page}")
 string(REPLACE "</head>" "${head}</head>" page "${page}")
+# The page registers the worker it names, once it has loaded.
+string(REPLACE "<html lang=\"en\">" "<html lang=\"en\" data-worker=\"sw.js\">" page "${page}")
 
 file(MAKE_DIRECTORY "${OUT}")
 file(WRITE "${OUT}/index.html" "${page}")
@@ -23,15 +26,20 @@ foreach(icon IN LISTS icons)
     file(COPY "${ICONS}/${icon}" DESTINATION "${OUT}")
 endforeach()
 
-set(files index.html manifest.webmanifest ${icons})
-set(hashes "")
-set(listed "'./'")
+# The worker keeps the page once, as ./, and the files beside it.
+set(files manifest.webmanifest ${icons})
+set(listed "")
 foreach(file IN LISTS files)
+    string(APPEND listed "${separator}'${file}'")
+    set(separator ", ")
+endforeach()
+set(hashes "")
+foreach(file IN ITEMS index.html robots.txt ${files})
     file(SHA256 "${OUT}/${file}" hash)
     string(APPEND hashes "${hash}")
-    string(APPEND listed ", '${file}'")
 endforeach()
-string(SHA256 version "${hashes}")
+file(SHA256 "${here}/sw.js.in" hash)
+string(SHA256 version "${hashes}${hash}")
 string(SUBSTRING "${version}" 0 16 QUILL_SITE_VERSION)
 set(QUILL_SITE_FILES "${listed}")
 configure_file("${here}/sw.js.in" "${OUT}/sw.js" @ONLY)
