@@ -8,6 +8,7 @@
 //   - Lighthouse's four scores and the total blocking time, the site served
 //     from 127.0.0.1 and seen as a phone on a slow network sees it.
 import { readFileSync, statSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import lighthouse from 'lighthouse';
 import puppeteer from 'puppeteer-core';
@@ -78,12 +79,12 @@ const commands = await page.evaluate((count) => {
     autoGenerate: timed(() => $('auto-generate').click()),
     // A word picked in full lists narrows them, and the blank picked after it
     // brings them back: two picks that each refill the lists.
-    narrowingPick: timed((i) => pick($('list'), i % 2 ? 0 : 1 + (i % 60))),
+    narrowingPick: timed((i) => pick(document.querySelector('[data-list="concept"]'), i % 2 ? 0 : 1 + (i % 60))),
   };
 }, runs * 2);
 
 // Lighthouse on the site as published.
-const server = serve(() => siteFolder);
+const server = serve((url) => join(siteFolder, url.pathname === '/' ? 'index.html' : url.pathname));
 const { lhr } = await lighthouse(`${await server.start()}/`, {
   port: Number(new URL(browser.wsEndpoint()).port), output: 'json', logLevel: 'error',
   onlyCategories: ['performance', 'accessibility', 'best-practices', 'seo'],

@@ -7,7 +7,7 @@
 // by its `can`. And a small web server, for the pages and the site.
 import { readFileSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:http';
-import { extname, join } from 'node:path';
+import { extname } from 'node:path';
 import puppeteer from 'puppeteer-core';
 import { Builder, By, Key, WebElement } from 'selenium-webdriver';
 import remote from 'selenium-webdriver/remote/index.js';
@@ -18,23 +18,28 @@ import remote from 'selenium-webdriver/remote/index.js';
 export const chromiumArgs = ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
   '--disable-component-update', '--disable-sync', '--no-first-run'];
 
-// Serves the files of folder() on 127.0.0.1, and any address that route(url)
-// names a file for; the same port again after a stop.
-export function serve(folder, route = () => null) {
+// Serves on 127.0.0.1 the file that route(url) names, as a host that lets
+// browsers keep it an hour would; the same port again after a stop. Every
+// path asked for is noted in `asked`.
+export function serve(route) {
   const types = { '.html': 'text/html', '.js': 'text/javascript', '.webmanifest': 'application/manifest+json',
     '.png': 'image/png', '.txt': 'text/plain' };
+  const asked = [];
   const server = createServer((request, response) => {
     const url = new URL(request.url, `http://${request.headers.host}`);
-    const file = route(url) ?? join(folder(), url.pathname === '/' ? 'index.html' : url.pathname);
+    asked.push(url.pathname);
     try {
+      const file = route(url);
       const body = readFileSync(file);
-      response.writeHead(200, { 'content-type': types[extname(file)] ?? 'text/html' }).end(body);
+      response.writeHead(200, { 'content-type': types[extname(file)] ?? 'text/html', 'cache-control': 'max-age=3600' })
+        .end(body);
     } catch (missing) {
       response.writeHead(404).end();
     }
   });
   let port = 0;
   return {
+    asked,
     start: () => new Promise((listening) => server.listen(port, '127.0.0.1', () => {
       ({ port } = server.address());
       listening(`http://127.0.0.1:${port}`);
@@ -46,27 +51,51 @@ export function serve(folder, route = () => null) {
   };
 }
 
-export function launch(engine, options = {}) {
-  if (engine === 'webkit') return launchWebKit(options);
-  if (engine === 'chromium' || engine === 'firefox') return launchPuppeteer(engine, options);
-  throw new Error(`no such engine: ${engine}`);
+export async function launch(engine, options = {}) {
+  if (engine !== 'webkit' && engine !== 'chromium' && engine !== 'firefox') throw new Error(`no such engine: ${engine}`);
+  const browser = await (engine === 'webkit' ? launchWebKit(options) : launchPuppeteer(engine, options));
+  const open = browser.open;
+  return Object.assign(browser, { open: async (...args) => bounded(browser, await bounded(browser, { open }).open(...args)) });
 }
 
-// Errors a page throws and anything it asks of the network, noted from
-// inside it, for the engine whose driver hears neither.
-function noteProblems() {
+// Settles as the promise does, or fails once `seconds` have passed, naming what hung.
+const within = (promise, seconds, what) => Promise.race([promise, new Promise((settled, failed) => {
+  setTimeout(() => failed(Object.assign(new Error(`${what} did not answer in ${seconds} s`), { hung: true })),
+    seconds * 1000).unref();
+})]);
+
+// Every step a test asks of a page answers within a minute, or fails naming
+// its engine and the step; its browser is then taken for broken, for the
+// next test to start a fresh one.
+function bounded(browser, page) {
+  const steps = { ...page };
+  for (const [name, step] of Object.entries(page)) {
+    if (typeof step !== 'function') continue;
+    steps[name] = (...args) => within(step(...args), 60, `${browser.engine}: ${name}`).catch((error) => {
+      if (error.hung) browser.broken = true;
+      throw error;
+    });
+  }
+  return steps;
+}
+
+// Errors a page throws, promises it leaves rejected and what its policy
+// refuses, noted from inside it, as not every driver hears them; and, for
+// the engine whose driver hears no console, what it logs.
+function noteProblems(console_) {
   if (window.quillProblems) return;
   window.quillProblems = [];
   const note = (text) => window.quillProblems.push(text);
   addEventListener('error', (event) => note(`error: ${event.message}`));
   addEventListener('unhandledrejection', (event) => note(`error: ${event.reason}`));
   addEventListener('securitypolicyviolation', (event) => note(`refused: ${event.blockedURI}`));
-  for (const type of ['error', 'warn']) {
+  for (const type of console_ ? ['error', 'warn'] : []) {
     const original = console[type];
     console[type] = (...args) => { note(`${type}: ${args.join(' ')}`); original.apply(console, args); };
   }
 }
-const requestsMade = () => performance.getEntriesByType('resource').map((entry) => `request: ${entry.name}`);
+const notedProblems = () => [...(window.quillProblems ?? []).splice(0),
+  ...performance.getEntriesByType('resource').map((entry) => `request: ${entry.name}`)];
 
 async function launchPuppeteer(engine, { colorScheme = 'light', proxy }) {
   const proxyPort = proxy && new URL(proxy).port;
@@ -108,7 +137,7 @@ async function launchPuppeteer(engine, { colorScheme = 'light', proxy }) {
       if (!scripts) await page.setJavaScriptEnabled(false);
       return wrapPuppeteer(engine, page, problems);
     },
-    close: () => browser.close(),
+    close: () => within(browser.close(), 20, `${engine}: closing`).catch((error) => console.error(error.message)),
   };
 }
 
@@ -158,7 +187,10 @@ function wrapPuppeteer(engine, page, problems) {
     for (const key of keys.reverse()) await page.keyboard.up(key);
   }
   return {
-    goto: (url) => page.goto(url),
+    async goto(url) {
+      await page.goto(url);
+      await evaluateInPuppeteer(page, noteProblems, [false]);
+    },
     evaluate: (fn, ...args) => evaluateInPuppeteer(page, fn, args),
     find: (role, name, scope = page) => scope.$(`aria/${name}[role="${role}"]`),
     click: (element) => element.click(),
@@ -166,7 +198,14 @@ function wrapPuppeteer(engine, page, problems) {
     type: (text) => page.keyboard.type(text),
     accessKey,
     screenshot: (path, fullPage = false) => page.screenshot({ path, fullPage }),
-    problems: async () => [...problems.splice(0), ...await page.evaluate(requestsMade)],
+    problems: async () => [...problems.splice(0), ...await page.evaluate(notedProblems)],
+    // The page hidden behind another tab and shown again, as a phone's app is.
+    async hideAndShow() {
+      const other = await page.browser().newPage();
+      await other.bringToFront();
+      await page.bringToFront();
+      await other.close();
+    },
     // The Chrome DevTools Protocol, where the engine speaks it.
     cdp: engine === 'chromium' ? async (method, params) => {
       const session = await page.createCDPSession();
@@ -184,11 +223,6 @@ const candidates = {
   checkbox: 'input[type=checkbox]', link: 'a',
 };
 const webkitRole = (role, tag) => (role === 'combobox' && tag === 'select' ? 'button' : role);
-
-// Settles as the promise does, or fails once `seconds` have passed, naming what hung.
-const within = (promise, seconds, what) => Promise.race([promise, new Promise((settled, failed) => {
-  setTimeout(() => failed(new Error(`${what} did not answer in ${seconds} s`)), seconds * 1000).unref();
-})]);
 
 // WebKitGTK's driver and MiniBrowser, with their messages in the test's
 // output. Now and then a MiniBrowser does not come up on a loaded machine:
@@ -286,7 +320,7 @@ function wrapWebKit(driver, handle, ownWindow) {
   return {
     async goto(url) {
       await inWindow(() => driver.get(url));
-      await script(noteProblems, []);
+      await script(noteProblems, [true]);
     },
     evaluate,
     find,
@@ -295,7 +329,12 @@ function wrapWebKit(driver, handle, ownWindow) {
     type: (text) => inWindow(() => driver.actions().sendKeys(text).perform()),
     accessKey: (letter) => press(`Alt+${letter}`),
     screenshot: async (path) => writeFileSync(path, await inWindow(() => driver.takeScreenshot()), 'base64'),
-    problems: async () => [...await evaluate(() => (window.quillProblems ?? []).splice(0)), ...await evaluate(requestsMade)],
+    problems: () => evaluate(notedProblems),
+    async hideAndShow() {
+      await driver.switchTo().newWindow('tab');
+      await driver.close();
+      await driver.switchTo().window(handle);
+    },
     cdp: null,
     // The first window stays for the next page: closing this one leaves it blank.
     close: () => inWindow(() => (ownWindow ? driver.close() : driver.get('about:blank'))),
