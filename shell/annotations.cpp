@@ -1,6 +1,9 @@
 #include "annotations.h"
 
 #include <objbase.h>
+// The service's GUIDs defined here, as its documentation asks: MinGW's libuuid
+// would bring some forty kilobytes of others along.
+#include <initguid.h>
 #include <oleacc.h>
 
 #include <iterator>
