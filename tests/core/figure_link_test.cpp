@@ -71,17 +71,6 @@ std::vector<std::string> ObjectsBeside(const std::string& concept) {
     return h.Entries(Category::Object);
 }
 
-// How a user leaves the form with a sentence: the Conventional box set to
-// let the action's polarity in, the three words picked, the figure chosen,
-// Generate.
-void MakeByHand(FormHarness& h, const SentenceParts& link) {
-    const bool conventional = ClassifyPolarity(link.words[0]) == ClassifyPolarity(link.words[1]);
-    if (h.ConventionalShown() != conventional) h.ClickConventional();
-    for (Category category : kCategories) h.PickText(category, link.words[static_cast<std::size_t>(category)]);
-    h.ChooseFigure(static_cast<int>(link.figure));
-    h.ClickGenerate();
-}
-
 // Every concept with every object: a link opens exactly when a user could
 // pick the two together, and then leaves the form as that user would (Reset
 // first), with an action of either polarity and in either figure, whatever
@@ -110,7 +99,7 @@ TEST(FigureLink, OpensExactlyTheSentencesAUserCanMakeAsTheUserLeavesThem) {
                         continue;
                     }
                     byHand.ClickReset();
-                    MakeByHand(byHand, link);
+                    byHand.MakeByHand(link);
                     ASSERT_EQ(opened.Everything(), byHand.Everything());
                     EXPECT_EQ(opened.TakeMessages(), byHand.TakeMessages()) << "a word without a phrase says so alike";
                 }

@@ -13,6 +13,15 @@ void FormHarness::PickText(Category category, const std::string& text) {
     Pick(category, static_cast<int>(found - entries.begin()));
 }
 
+void FormHarness::MakeByHand(const SentenceParts& parts) {
+    const bool conventional =
+        ClassifyPolarity(parts.Word(Category::Concept)) == ClassifyPolarity(parts.Word(Category::Action));
+    if (ConventionalShown() != conventional) ClickConventional();
+    for (Category category : kCategories) PickText(category, parts.Word(category));
+    ChooseFigure(static_cast<int>(parts.figure));
+    ClickGenerate();
+}
+
 std::string FormHarness::SelectedText(Category category) {
     const int selected = Selection(category);
     const std::vector<std::string> entries = Entries(category);

@@ -43,6 +43,10 @@ public:
 
     // Picks the first entry with this text; fails the test if there is none.
     void PickText(Category category, const std::string& text);
+    // How a user leaves the form with a sentence: the Conventional box set to
+    // let the action's polarity in, the three words picked, the figure
+    // chosen, Generate.
+    void MakeByHand(const SentenceParts& parts);
     std::string SelectedText(Category category);
     // Everything a user sees and the form holds, as texts, for comparing two
     // moments or two ways to the same place.
