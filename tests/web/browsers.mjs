@@ -121,6 +121,7 @@ async function launchPuppeteer(engine, { colorScheme = 'light', proxy }) {
     can: {
       readClipboard: true,
       scale: engine === 'chromium',
+      hide: true,
       devTools: engine === 'chromium',
       turnScriptsOff: engine === 'chromium',
     },
@@ -253,7 +254,8 @@ async function startWebKit(service, { colorScheme = 'light', proxy }) {
   const main = await driver.getWindowHandle();
   return {
     engine: 'webkit',
-    can: { readClipboard: false, scale: false, devTools: false, turnScriptsOff: false },
+    // MiniBrowser's pages stay visible behind another window or tab.
+    can: { readClipboard: false, scale: false, hide: false, devTools: false, turnScriptsOff: false },
     // MiniBrowser's window is at least 447 pixels wide: a narrower view is a
     // window of its own that the first one opens.
     async open({ width = 1280, height = 800 } = {}) {
@@ -330,11 +332,6 @@ function wrapWebKit(driver, handle, ownWindow) {
     accessKey: (letter) => press(`Alt+${letter}`),
     screenshot: async (path) => writeFileSync(path, await inWindow(() => driver.takeScreenshot()), 'base64'),
     problems: () => evaluate(notedProblems),
-    async hideAndShow() {
-      await driver.switchTo().newWindow('tab');
-      await driver.close();
-      await driver.switchTo().window(handle);
-    },
     cdp: null,
     // The first window stays for the next page: closing this one leaves it blank.
     close: () => inWindow(() => (ownWindow ? driver.close() : driver.get('about:blank'))),
