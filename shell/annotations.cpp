@@ -6,8 +6,6 @@
 #include <initguid.h>
 #include <oleacc.h>
 
-#include <iterator>
-
 namespace quill::win {
 namespace {
 

@@ -50,14 +50,16 @@ void DataExchange::Radio(int firstId, int& index) {
     }
 }
 
-void DataExchange::Text(int id, std::string& text) {
+bool DataExchange::Text(int id, std::string& text) {
     HWND item = Item(id);
     if (m_save) {
         text = Narrow(WindowText(item));
-        return;
+        return false;
     }
     const std::wstring wide = Widen(text);
-    if (WindowText(item) != wide) SetWindowTextW(item, wide.c_str());
+    if (WindowText(item) == wide) return false;
+    SetWindowTextW(item, wide.c_str());
+    return true;
 }
 
 void DataExchange::Check(int id, int& value) {

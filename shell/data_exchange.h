@@ -23,7 +23,8 @@ public:
     void CBIndex(int id, int& index);
     // The index of the checked radio button in the group starting at firstId; -1 for none.
     void Radio(int firstId, int& index);
-    void Text(int id, std::string& text);
+    // Writing, true when the control's text changed.
+    bool Text(int id, std::string& text);
     // 1 when checked, 0 when not.
     void Check(int id, int& value);
 

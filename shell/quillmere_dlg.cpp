@@ -42,13 +42,6 @@ ListControl& CQuillmereDlg::List(Category category) {
     return *OfCategory(category, &m_ctlConcept, &m_ctlAction, &m_ctlObject);
 }
 
-void CQuillmereDlg::WriteToWindow() {
-    HWND output = GetDlgItem(IDC_OUTPUT);
-    const std::wstring shown = WindowText(output);
-    UpdateData(false);
-    if (WindowText(output) != shown) AnnounceLiveRegion(output);
-}
-
 // The names the web edition's labels give the same controls.
 void CQuillmereDlg::AnnotateControls(bool annotate) {
     const ControlAnnotation controls[] = {
@@ -76,7 +69,8 @@ void CQuillmereDlg::DoDataExchange(DataExchange& dx) {
     dx.Radio(IDC_METAPHOR, m_state.m_nFigure);
     dx.CBIndex(IDC_ACTION, m_state.m_nAction);
     dx.CBIndex(IDC_OBJECT, m_state.m_nObject);
-    dx.Text(IDC_OUTPUT, m_state.m_strOutput);
+    // A new sentence is read out, once, where the screen reader supports live regions.
+    if (dx.Text(IDC_OUTPUT, m_state.m_strOutput)) AnnounceLiveRegion(GetDlgItem(IDC_OUTPUT));
     dx.Check(IDC_CONVENTIONAL, m_state.m_bConventional);
 }
 

@@ -25,9 +25,7 @@ public:
     void ConfigureAutoClosed() { m_pConfigDlg = nullptr; }
 
     void ReadFromWindow() override { UpdateData(true); }
-    // Each new sentence is read out: a screen reader hears the output line
-    // whenever a write changes it.
-    void WriteToWindow() override;
+    void WriteToWindow() override { UpdateData(false); }
     ListControl& List(Category category) override;
     void ShowMessage(const std::string& text) override;
     void CopySentences(const std::vector<std::string>& sentences) override;

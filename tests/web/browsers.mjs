@@ -54,8 +54,10 @@ export function serve(route) {
 export async function launch(engine, options = {}) {
   if (engine !== 'webkit' && engine !== 'chromium' && engine !== 'firefox') throw new Error(`no such engine: ${engine}`);
   const browser = await (engine === 'webkit' ? launchWebKit(options) : launchPuppeteer(engine, options));
-  const open = browser.open;
-  return Object.assign(browser, { open: async (...args) => bounded(browser, await bounded(browser, { open }).open(...args)) });
+  // Opening a page is bounded, and so is every step on the page it opens.
+  const { open } = bounded(browser, { open: browser.open });
+  browser.open = async (...args) => bounded(browser, await open(...args));
+  return browser;
 }
 
 // Settles as the promise does, or fails once `seconds` have passed, naming what hung.

@@ -78,6 +78,37 @@ TEST(MainWindow, ProgramChangesRaiseNoNotificationAndEachNewSentenceIsReadOut) {
     UnhookWinEvent(hook);
 }
 
+// A pick may come while its list is dropped down (arrow keys there select at
+// once); the list refilled under it must be live again, scroll range included.
+TEST(MainWindow, ARefillLeavesTheDroppedDownListLive) {
+    Win32Harness h;
+    HWND concept = h.Item(IDC_CONCEPT);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(concept, &info));
+    SendMessageW(concept, CB_SHOWDROPDOWN, TRUE, 0);
+    ASSERT_TRUE(IsWindowVisible(info.hwndList));
+    auto scrollRangeEnd = [&info] {
+        SCROLLINFO scroll{};
+        scroll.cbSize = sizeof scroll;
+        scroll.fMask = SIF_RANGE;
+        GetScrollInfo(info.hwndList, SB_VERT, &scroll);
+        return scroll.nMax;
+    };
+    const int all = static_cast<int>(SendMessageW(concept, CB_GETCOUNT, 0, 0));
+    EXPECT_EQ(scrollRangeEnd(), all - 1);
+
+    h.PickText(Category::Concept, "Evil");
+    const int narrowed = static_cast<int>(SendMessageW(concept, CB_GETCOUNT, 0, 0));
+    ASSERT_LT(narrowed, all);
+    EXPECT_EQ(scrollRangeEnd(), narrowed - 1);
+    SendMessageW(concept, CB_SHOWDROPDOWN, FALSE, 0);
+
+    // Closed again, a later refill (Reset) updates it as well.
+    h.ClickReset();
+    EXPECT_EQ(scrollRangeEnd(), all - 1);
+}
+
 // The lists and the output line carry the web edition's names for screen
 // readers, and the output line is a live region, from when the window opens
 // until it goes.
