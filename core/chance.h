@@ -21,17 +21,20 @@ public:
     int ClockSecond() override;
 };
 
-// The Windows C runtime's rand, by its published formula, never seeded: the
-// same values on every platform, beginning 41, 18467, 6334.
+// The Windows C runtime's rand, by its published formula: the same values on
+// every platform. Never seeded, as srand(1) leaves it, it begins 41, 18467, 6334.
 class WindowsRand {
 public:
+    // As srand(seed) sets it.
+    explicit WindowsRand(unsigned seed = 1) : m_state(seed) {}
+
     int Next() {
         m_state = m_state * 214013u + 2531011u;
         return static_cast<int>((m_state >> 16) & 0x7fff);
     }
 
 private:
-    unsigned m_state = 1;  // as srand(1), the state of a generator never seeded
+    unsigned m_state;
 };
 
 // The source of an edition that runs where the Windows runtime does not: its

@@ -169,4 +169,10 @@ std::string ConvertStringObject(const std::string& object, Figure figure, Messag
     return Lowercase(object) + ".";
 }
 
+void AppendSentence(std::string& text, Figure figure, std::string_view concept, std::string_view action,
+                    std::string_view object) {
+    const bool metaphor = figure == Figure::Metaphor;
+    text.append(metaphor ? action : concept).append(metaphor ? concept : action).append(object);
+}
+
 }  // namespace quill

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "message_sink.h"
 #include "types.h"
@@ -13,5 +14,10 @@ namespace quill {
 std::string ConvertStringConcept(const std::string& concept, Figure figure, MessageSink& sink);
 std::string ConvertStringAction(const std::string& action, Figure figure, MessageSink& sink);
 std::string ConvertStringObject(const std::string& object, Figure figure, MessageSink& sink);
+
+// Appends the sentence the three phrases make, with nothing between them: the
+// metaphor begins with the action's phrase, any other figure with the concept's.
+void AppendSentence(std::string& text, Figure figure, std::string_view concept, std::string_view action,
+                    std::string_view object);
 
 }  // namespace quill

@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# The console program as a shell or a script meets it: a table of command
+# lines with what each must print or how it must fail, then properties of its
+# sentences that a wrong word, order or format would break. Under Wine it is
+# also compared with the native build, which must print the same sentences.
+# Usage: QUILL_VERSION=VERSION cli_test.sh WORK_DIR PROGRAM... [-- NATIVE_PROGRAM]
+set -u
+work=$1
+shift
+program=() native=()
+while [ $# -gt 0 ] && [ "$1" != -- ]; do program+=("$1"); shift; done
+[ $# -gt 0 ] && shift && native=("$@")
+. "$(dirname "$0")/../support/verdicts.sh" || exit 1
+fresh_work_dir "$work" || exit 1
+out=$work/out err=$work/err
+
+# Runs the program on ARGS; its output, with Windows line ends made Unix ones, in $out and $err.
+run() {
+    "${program[@]}" "$@" >"$out.raw" 2>"$err.raw"
+    local status=$?
+    tr -d '\r' <"$out.raw" >"$out" && tr -d '\r' <"$err.raw" >"$err"
+    return $status
+}
+
+# arguments | exit status | for 0 the first line printed, else a pattern the message matches
+while IFS='|' read -r arguments status expected; do
+    eval "set -- $arguments"
+    run "$@"
+    actual=$?
+    expected=${expected# }
+    expected=${expected//@VERSION@/$QUILL_VERSION}
+    if [ "$status" -eq 0 ]; then
+        [ "$actual" -eq 0 ] && [ "$(head -n 1 "$out")" = "$expected" ] && [ ! -s "$err" ]
+    else
+        [ "$actual" -eq "$status" ] && [ ! -s "$out" ] && grep -Eq -- "^quillmere: $expected" "$err" &&
+            { [ "$(head -c 10 "$err")" = "quillmere:" ]; }
+    fi
+    verdict "quillmere ${arguments%"${arguments##*[! ]}"}" $?
+done <<'EOF'
+Evil Wounds War --simile                          | 0 | Evil is like a wounding war.
+Evil Wounds War                                   | 0 | Wounding evil is a war.
+Myself Heals Fire --figure simile                 | 0 | I am like a healing fire.
+Myself Heals Fire --figure metaphor               | 0 | Healing me is a fire.
+hell "provides for" BOMB                          | 0 | Providing for another, motivated by Hell is a bomb.
+Contentment Soothes Truce --simile                | 0 | Contentment is like a Soothing truce.
+"meter maid" Consumes fire                        | 0 | Consuming  meter maids are a fire.
+Evil Wounds War --format tsv                      | 0 | concept	action	object	figure	sentence
+Evil Destroy War                                  | 2 | the action list has no "Destroy"; did you mean "Destroys"\?
+Evill Wounds War                                  | 2 | the concept list has no "Evill"; did you mean "Evil"\?
+Evil Wounds Wars                                  | 2 | the object list has no "Wars"; did you mean "War"\?
+Evil Heals Garden --simile                        | 2 | "Evil" is a negative concept and "Garden" a positive object
+                                                  | 2 | give three words
+Evil Wounds                                       | 2 | give three words
+Evil Wounds War --auto                            | 2 | three words and --auto do not go together
+Evil Wounds War --seed 1                          | 2 | --seed does not go with three words
+Evil Wounds War --simile --figure metaphor        | 2 | --simile and --figure do not go together
+Evil Wounds War --figure random                   | 2 | --figure random goes with --auto only
+--auto 0                                          | 2 | --auto: N must be
+--auto 2 --simile                                 | 2 | --simile does not go with --auto
+--auto --convention sideways                      | 2 | --convention:
+--all --format csv                                | 2 | --format:
+--all --seed 1                                    | 2 | --seed does not go with --all
+--words object --polarity negative                | 2 | --polarity does not go with --words
+--words colour                                    | 2 | --words:
+--frobnicate                                      | 2 | The following argument was not expected
+--version                                         | 0 | quillmere @VERSION@
+EOF
+
+# A usage error shows the usage, and --help the same with examples, on stdout.
+run --auto 0
+grep -q '^ *quillmere --auto \[N\]' "$err"
+verdict "a usage error shows the usage" $?
+run --help
+[ $? -eq 0 ] && grep -q '^ *quillmere --all' "$out" && grep -q -- '--seed' "$out" && grep -q '^Examples:' "$out"
+verdict "--help shows the usage and examples" $?
+
+# The vocabulary: each word once, each with its polarity.
+run --words --format tsv
+sed 1d "$out" >"$work/words.tsv"
+[ "$(cut -f1 "$work/words.tsv" | uniq -c | awk '{printf "%s %s ", $2, $1}')" = "concept 65 action 59 object 60 " ] &&
+    [ "$(sort "$work/words.tsv" | uniq -d)" = "" ] &&
+    grep -qx $'action\tnourishes\tpositive' "$work/words.tsv" && grep -qx $'object\tVirus\tnegative' "$work/words.tsv"
+verdict "--words: each list's words once, with their polarities" $?
+run --words action
+[ "$(sed -n '/^Naughty$/,/^nourishes$/p' "$out" | tr '\n' ,)" = "Naughty,Neglects,nourishes," ]
+verdict "--words action: the list's own order" $?
+
+# Every sentence once for each three words and figure, none of a concept and an
+# object of different polarities, every field safe in JSON and TSV unescaped.
+run --all --format tsv
+sed 1d "$out" >"$work/all.tsv"
+awk -F'\t' 'FNR == NR { polarity[$1 FS $2] = $3; next }
+    { n++; seen[$1 FS $2 FS $3 FS $4]++
+      if (polarity["concept" FS $1] == "" || polarity["concept" FS $1] != polarity["object" FS $3] ||
+          polarity["action" FS $2] == "" || ($4 != "metaphor" && $4 != "simile") || NF != 5) bad++
+      for (i = 1; i <= NF; i++) if ($i ~ /["\\]|[[:cntrl:]]/) bad++ }
+    END { exit !(n == 230100 && length(seen) == n && bad == 0) }' "$work/words.tsv" "$work/all.tsv"
+verdict "--all: 230,100 sentences, each once, concept and object of one polarity" $?
+grep -qx $'Myself\tHeals\tFire\tsimile\tI am like a healing fire.' "$work/all.tsv" &&
+    [ "$(sed -n '1p;2p' "$work/all.tsv" | cut -f1-4 | tr '\t\n' ' /')" = "Altruism Abuses A Caring Father metaphor/Altruism Abuses A Caring Father simile/" ]
+verdict "--all: in the lists' order, the metaphor first" $?
+run --all --format jsonl
+cut -f5 "$work/all.tsv" | cmp -s - <(node -e '
+    require("readline").createInterface({ input: process.stdin }).on("line", (line) => {
+        const s = JSON.parse(line);
+        if (Object.keys(s).join() !== "concept,action,object,figure,sentence") process.exit(1);
+        console.log(s.sentence);
+    });' <"$out")
+verdict "--format jsonl: a JSON object a line, the same sentences" $?
+
+# Auto Generate: the settings' modes hold, and a seed repeats its run.
+run --auto 200 --seed 9 --convention unconventional --polarity positive --figure simile --format tsv
+sed 1d "$out" | awk -F'\t' 'FNR == NR { polarity[$1 FS $2] = $3; next }
+    { n++; if (polarity["concept" FS $1] != "positive" || polarity["object" FS $3] != "positive" ||
+               polarity["action" FS $2] != "negative" || $4 != "simile") bad++ }
+    END { exit !(n == 200 && bad == 0) }' "$work/words.tsv" -
+verdict "--auto with fixed modes: positive concepts and objects, negative actions, similes" $?
+run --auto 50 --seed 9 && cp "$out" "$work/seed9"
+run --auto 50 --seed 10 && ! cmp -s "$out" "$work/seed9" && [ "$(sort -u "$out" | wc -l)" -gt 40 ]
+verdict "--auto: another seed, other sentences" $?
+run --auto 50 --seed 9 && cmp -s "$out" "$work/seed9"
+verdict "--auto: the same seed, the same sentences" $?
+
+if [ ${#native[@]} -gt 0 ]; then
+    [ -x "${native[0]}" ] || echo "no native build of the program at ${native[0]}: run tools/test"
+    "${native[@]}" --auto 300 --seed 4242 --format jsonl >"$work/native" &&
+        run --auto 300 --seed 4242 --format jsonl && cmp -s "$out" "$work/native"
+    verdict "the same seed gives the same sentences here and on Linux" $?
+fi
+
+# Output that cannot be written: a full disk fails with its reason; a closed
+# pipe ends the run at once and quietly.
+"${program[@]}" --all >/dev/full 2>"$err"
+status=$?
+[ $status -eq 1 ] && grep -q '^quillmere: write error: .*No space left on device' "$err"
+verdict "a full disk: a write error and status 1" $?
+start=$(date +%s%N)
+"${program[@]}" --auto 100000000 2>"$err" | head -n 1 >/dev/null
+status=${PIPESTATUS[0]}
+elapsed=$((($(date +%s%N) - start) / 1000000))
+[ "$status" -eq 0 ] || [ "$status" -eq 141 ] && [ ! -s "$err" ] && [ "$elapsed" -lt 20000 ]
+verdict "a closed pipe: a quiet end at once (status $status, $elapsed ms)" $?
+
+verdicts
