@@ -1,6 +1,7 @@
 #include "output.h"
 
 #include <cerrno>
+#include <cstdlib>
 
 #include "vocabulary.h"
 
@@ -41,11 +42,23 @@ void PutHeader(Output& out, Format format, const char* const (&keys)[N]) {
     }
 }
 
+// The reason a write failed. The Windows runtime says EINVAL for a pipe whose
+// reader has gone; the system's own error tells it apart.
+int WriteError() {
+#ifdef _WIN32
+    // ERROR_BROKEN_PIPE, ERROR_NO_DATA (Windows), ERROR_PIPE_NOT_CONNECTED (Wine)
+    for (const unsigned long closed : {109ul, 232ul, 233ul}) {
+        if (_doserrno == closed) return EPIPE;
+    }
+#endif
+    return errno != 0 ? errno : EIO;
+}
+
 }  // namespace
 
 bool Output::Write(const char* text, std::size_t size) {
     errno = 0;
-    if (m_error == 0 && std::fwrite(text, 1, size, m_file) != size) m_error = errno != 0 ? errno : EIO;
+    if (m_error == 0 && std::fwrite(text, 1, size, m_file) != size) m_error = WriteError();
     return m_error == 0;
 }
 
@@ -54,7 +67,7 @@ bool Output::Flush() {
     m_used = 0;
     if (!Write(m_buffer.get(), used)) return false;
     errno = 0;
-    if (std::fflush(m_file) != 0) m_error = errno != 0 ? errno : EIO;
+    if (std::fflush(m_file) != 0) m_error = WriteError();
     return m_error == 0;
 }
 

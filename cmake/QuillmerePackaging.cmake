@@ -3,5 +3,5 @@
 # ZIP, the installer and the MSI from the same files.
 
 configure_file("${PROJECT_SOURCE_DIR}/resources/README.txt" "${PROJECT_BINARY_DIR}/README.txt" @ONLY)
-install(TARGETS Quillmere RUNTIME DESTINATION .)
+install(TARGETS Quillmere quillmere_cli RUNTIME DESTINATION .)
 install(FILES "${PROJECT_BINARY_DIR}/README.txt" "${PROJECT_SOURCE_DIR}/LICENSE.txt" DESTINATION .)

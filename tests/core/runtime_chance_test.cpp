@@ -38,11 +38,14 @@ TEST(WindowsRand, IsTheWindowsRuntimesSequence) {
     EXPECT_EQ(rand.Next(), 18467);
     EXPECT_EQ(rand.Next(), 6334);
 #ifdef _WIN32
-    std::srand(1);
-    WindowsRand same;
-    int differ = 0;
-    for (int i = 0; i < 100000; ++i) differ += same.Next() != std::rand();
-    EXPECT_EQ(differ, 0);
+    // And seeded as srand seeds it.
+    for (unsigned seed : {1u, 20261209u}) {
+        std::srand(seed);
+        WindowsRand same(seed);
+        int differ = 0;
+        for (int i = 0; i < 100000; ++i) differ += same.Next() != std::rand();
+        EXPECT_EQ(differ, 0) << "seed " << seed;
+    }
 #endif
 }
 

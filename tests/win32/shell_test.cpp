@@ -1,6 +1,7 @@
 // The real main dialog in this process: what the platform side adds to the
 // form logic (bindings, routing, system menu, icons) and what it must not do.
 // The layout itself is the .rc's, seen in the screenshots at three DPIs.
+#include <cstdio>
 #include <set>
 #include <string>
 #include <tuple>
@@ -76,6 +77,32 @@ TEST(MainWindow, ProgramChangesRaiseNoNotificationAndEachNewSentenceIsReadOut) {
     expectOnly(MAKEWPARAM(IDC_AUTO_GENERATE, BN_CLICKED), 1);
     EXPECT_FALSE(h.Output().empty());
     UnhookWinEvent(hook);
+}
+
+// The console program's --auto with seed 1 shows, press for press, what a
+// freshly started window shows when each Auto Generate falls at second 1.
+TEST(MainWindow, AutoGenerateAtSecondOneIsTheConsoleProgramsFirstSeed) {
+    wchar_t folder[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, folder, MAX_PATH);
+    // Quoted whole as well, for cmd /c to take the quotes of the path alone.
+    std::wstring command = std::wstring(L"\"\"") + std::wstring(folder, length);
+    command.replace(command.find_last_of(L'\\') + 1, std::wstring::npos, L"Quillmere.com\" --auto 25 --seed 1\"");
+    std::string printed;
+    FILE* console = _wpopen(command.c_str(), L"rb");
+    ASSERT_NE(console, nullptr);
+    for (int c; (c = std::fgetc(console)) != EOF;) {
+        if (c != '\r') printed += static_cast<char>(c);
+    }
+    EXPECT_EQ(_pclose(console), 0);
+
+    Win32Harness h;
+    h.Chance().SetSeconds(1);
+    std::string shown;
+    for (int press = 0; press < 25; ++press) {
+        h.ClickAutoGenerate();
+        shown += h.Output() + "\n";
+    }
+    EXPECT_EQ(printed, shown);
 }
 
 // A pick may come while its list is dropped down (arrow keys there select at
