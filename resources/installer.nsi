@@ -2,7 +2,10 @@
 ; Start-menu shortcut, an entry in Apps & features and an uninstaller that
 ; removes all it installed. tools/package builds it with makensis and defines:
 ;   VERSION   the project version (CMakeLists.txt)
-;   STAGE     the folder holding Quillmere.exe, README.txt and LICENSE.txt
+;   STAGE     the folder holding Quillmere.exe, Quillmere.com, README.txt and LICENSE.txt
+; The console program comes along without a change to PATH: makensis cuts
+; strings at 1,024 characters, and a longer PATH would be lost. The MSI adds
+; the folder to PATH.
 ;   PICTURES  the folder holding quillmere.ico and the installer's two pictures
 ;   WEB_SITE  the address Apps & features links to
 ;   OUTFILE   the installer to write
@@ -73,6 +76,7 @@ FunctionEnd
 Section "Quillmere"
     SetOutPath "$INSTDIR"
     File "${STAGE}\Quillmere.exe"
+    File "${STAGE}\Quillmere.com"
     File "${STAGE}\README.txt"
     File "${STAGE}\LICENSE.txt"
     WriteUninstaller "$INSTDIR\Uninstall.exe"
@@ -96,6 +100,7 @@ SectionEnd
 Section "Uninstall"
     Delete "$SMPROGRAMS\Quillmere.lnk"
     Delete "$INSTDIR\Quillmere.exe"
+    Delete "$INSTDIR\Quillmere.com"
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\Uninstall.exe"

@@ -8,7 +8,7 @@
 # order, and the MSI's codes are derived from the version.
 
 QUILL_SOURCE=${QUILL_SOURCE:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
-QUILL_FILES=(Quillmere.exe README.txt LICENSE.txt)
+QUILL_FILES=(Quillmere.exe Quillmere.com README.txt LICENSE.txt)
 QUILL_WEB_FILES=(quillmere.html README.txt LICENSE.txt site/index.html site/sw.js site/manifest.webmanifest
                  site/robots.txt site/icon-192.png site/icon-512.png site/icon-maskable-512.png site/apple-touch-icon.png)
 
@@ -37,12 +37,12 @@ quill_guid_for() {
     printf '%s-%s-5%s-%X%s-%s\n' "${hex:0:8}" "${hex:8:4}" "${hex:13:3}" "$variant" "${hex:17:3}" "${hex:20:12}"
 }
 
-# Copies the three shipped files from BUILD_DIR into STAGE, with Windows line
-# ends for the texts and every file dated EPOCH.
+# Copies the shipped files from BUILD_DIR into STAGE, with Windows line ends
+# for the texts and every file dated EPOCH.
 quill_stage() {
     local build=$1 stage=$2 epoch=$3
     mkdir -p "$stage" || return 1
-    cp "$build/bin/Quillmere.exe" "$stage/" || return 1
+    cp "$build/bin/Quillmere.exe" "$build/bin/Quillmere.com" "$stage/" || return 1
     sed 's/\r*$/\r/' "$build/README.txt" >"$stage/README.txt" || return 1
     sed 's/\r*$/\r/' "$QUILL_SOURCE/LICENSE.txt" >"$stage/LICENSE.txt" || return 1
     chmod 644 "${QUILL_FILES[@]/#/$stage/}" && touch -d "@$epoch" "${QUILL_FILES[@]/#/$stage/}" ||
@@ -119,8 +119,7 @@ quill_stage_web() {
         quill_fail "cannot date the files in $stage"
 }
 
-# A ZIP of the named files of STAGE (the portable program's three unless
-# named), in that order, with no extra attributes.
+# A ZIP of the named files of STAGE (the portable program's unless named), in that order, with no extra attributes.
 quill_make_zip() {
     local stage=$1 out=$2
     shift 2
@@ -163,10 +162,84 @@ quill_make_msi() {
         sed -i 's/\t256\t\tEARLIER_QUILLMERE/\t768\t\tEARLIER_QUILLMERE/' "$table" &&
         grep -q '768.*EARLIER_QUILLMERE' "$table" &&
         TZ=UTC faketime "$clock" msibuild "$out" -i "$table" &&
+        quill_msi_path "$out" "$stage" "$clock" &&
         TZ=UTC faketime "$clock" msibuild "$out" -s "Quillmere $version" Quillmere "x64;1033" "{$package_code}"; } ||
         built=$?
     rm -f "$table"
     [ $built -eq 0 ] || quill_fail "msibuild could not finish $out"
+}
+
+# The MSI puts its folder at the end of the system's PATH and takes it off
+# at uninstall ("=-*": set at install, removed at uninstall, the machine's),
+# written through the standard actions at their standard places.
+quill_msi_path() {
+    local msi=$1 stage=$2 clock=$3
+    printf 'Environment\tName\tValue\tComponent_\ns72\tl255\tL255\ts72\nEnvironment\tEnvironment\n%s\n' \
+        $'QuillmerePath\t=-*PATH\t[~];[INSTALLDIR]\tConsole' >"$stage/Environment.idt" &&
+        msiinfo export "$msi" InstallExecuteSequence >"$stage/InstallExecuteSequence.idt" &&
+        printf 'RemoveEnvironmentStrings\t\t3300\r\nWriteEnvironmentStrings\t\t5200\r\n' \
+            >>"$stage/InstallExecuteSequence.idt" &&
+        (cd "$stage" && TZ=UTC faketime "$clock" msibuild "$msi" -i Environment.idt InstallExecuteSequence.idt)
+    local built=$?
+    rm -f "$stage/Environment.idt" "$stage/InstallExecuteSequence.idt"
+    return $built
+}
+
+# The Debian package of the console program, quillmere_VERSION_amd64.deb:
+# built natively in DEB_BUILD with Debian's hardening flags, installed under
+# /usr into STAGE with its manual page, bash completion, copyright and
+# changelog, its dependencies read off the binary by dpkg-shlibdeps. lintian
+# is the judge of it.
+quill_make_deb() {
+    local deb_build=$1 stage=$2 version=$3 web_site=$4 out=$5 epoch=$6
+    local maintainer="Quillmere developers <developers@$(sed 's|^[a-z]*://||; s|/.*||' <<<"$web_site")>"
+    local doc="$stage/usr/share/doc/quillmere" depends
+    export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+    CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
+        LDFLAGS=$(dpkg-buildflags --get LDFLAGS) \
+        cmake -S "$QUILL_SOURCE" -B "$deb_build" -G Ninja -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF \
+              -DCMAKE_INSTALL_PREFIX=/usr >/dev/null &&
+        cmake --build "$deb_build" --target quillmere_cli >/dev/null &&
+        DESTDIR="$stage" cmake --install "$deb_build" --strip >/dev/null ||
+        quill_fail "the console program did not build in $deb_build" || return 1
+    mkdir -p "$doc" "$stage/DEBIAN" "$deb_build/shlibs/debian" &&
+        gzip -9n "$stage/usr/share/man/man1/quillmere.1" &&
+        {
+            printf 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n'
+            printf 'Upstream-Name: quillmere\nSource: %s\n\nFiles: *\n' "$web_site"
+            printf 'Copyright: %s\n' "$(sed -n 's/^Copyright (c) //p' "$QUILL_SOURCE/LICENSE.txt")"
+            printf 'License: Expat\n'
+            sed -n '/^Permission/,$p' "$QUILL_SOURCE/LICENSE.txt" | sed 's/^$/./; s/^/ /'
+        } >"$doc/copyright" &&
+        {
+            printf 'quillmere (%s) unstable; urgency=medium\n\n' "$version"
+            printf '  * Release %s: the console program beside the Windows program and the\n' "$version"
+            printf '    web edition.\n\n'
+            printf ' -- %s  %s\n' "$maintainer" "$(LC_ALL=C date -u -R -d "@$epoch")"
+        } | gzip -9n >"$doc/changelog.gz" &&
+        printf 'Source: quillmere\n\nPackage: quillmere\nArchitecture: amd64\n' >"$deb_build/shlibs/debian/control" &&
+        depends=$(cd "$deb_build/shlibs" && dpkg-shlibdeps -O -e"$stage/usr/bin/quillmere" 2>/dev/null |
+                  sed -n 's/^shlibs:Depends=//p') && [ -n "$depends" ] ||
+        quill_fail "could not lay out the Debian package in $stage" || return 1
+    {
+        printf 'Package: quillmere\nVersion: %s\nArchitecture: amd64\n' "$version"
+        printf 'Maintainer: %s\nInstalled-Size: %s\nDepends: %s\n' "$maintainer" \
+            "$(du -s -k --exclude=DEBIAN "$stage" | cut -f1)" "$depends"
+        printf 'Section: text\nPriority: optional\nHomepage: %s\n' "$web_site"
+        printf 'Description: metaphors and similes from a concept, an action and an object\n'
+        printf ' Quillmere builds one-sentence figures of speech from three words: a concept\n'
+        printf ' ("Evil"), an action ("Wounds") and an object ("War") give the metaphor\n'
+        printf ' "Wounding evil is a war." or the simile "Evil is like a wounding war.".\n .\n'
+        printf ' This is its console program: one sentence, Auto Generate'"'"'s random ones\n'
+        printf ' (repeatable with a seed), every sentence or the vocabulary, as text, TSV\n'
+        printf ' or JSON lines, exactly as the Windows program makes them.\n'
+    } >"$stage/DEBIAN/control" &&
+        find "$stage" -type d -exec chmod 755 {} + && find "$stage" -type f -exec chmod 644 {} + &&
+        chmod 755 "$stage/usr/bin/quillmere" &&
+        (cd "$stage" && find usr -type f -print0 | LC_ALL=C sort -z | xargs -0 md5sum >DEBIAN/md5sums) &&
+        find "$stage" -exec touch -h -d "@$epoch" {} + &&
+        SOURCE_DATE_EPOCH=$epoch dpkg-deb --root-owner-group -Zxz --build "$stage" "$out" >/dev/null ||
+        quill_fail "dpkg-deb could not build $out"
 }
 
 # Signing. QUILL_SIGN_CERT and QUILL_SIGN_KEY name PEM files, and

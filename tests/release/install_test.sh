@@ -2,7 +2,9 @@
 # Both installers as a user's machine meets them, each in a fresh Wine prefix:
 # a silent install, the installed program started, and a silent uninstall that
 # must leave no file, shortcut or registry key of Quillmere behind. The MSI is
-# also upgraded in place to a later version built here from the same sources.
+# also upgraded in place to a later version built here from the same sources,
+# and puts the console program on PATH until it is removed. The Debian package
+# passes lintian and installs into a throwaway root, never into this machine.
 # tools/package itself must keep what else its output folder holds.
 # Usage: install_test.sh BUILD_DIR
 set -u
@@ -42,8 +44,8 @@ entries() {
 
 # installed_as VERSION: the files, the shortcut and one entry of that version.
 installed_as() {
-    [ -f "$dir/Quillmere.exe" ] && [ -f "$dir/README.txt" ] && [ -f "$dir/LICENSE.txt" ]
-    verdict "Quillmere.exe, README.txt and LICENSE.txt are in Program Files" $?
+    [ -f "$dir/Quillmere.exe" ] && [ -f "$dir/Quillmere.com" ] && [ -f "$dir/README.txt" ] && [ -f "$dir/LICENSE.txt" ]
+    verdict "Quillmere.exe, Quillmere.com, README.txt and LICENSE.txt are in Program Files" $?
     [ -n "$(find "$prefix/drive_c" -path '*Start Menu/Programs/Quillmere.lnk')" ]
     verdict "a Start-menu shortcut is there" $?
     [ "$(entries | cut -d' ' -f2)" = "$1" ]
@@ -138,16 +140,56 @@ for tool in wixl msibuild; do
     verdict "a failing $tool stops the MSI step with its message" $?
 done
 fresh_prefix
+# The system's PATH, an entry a line; Wine leaves an empty entry where one was taken off.
+path_entries() {
+    wine_in reg query 'HKLM\System\CurrentControlSet\Control\Session Manager\Environment' /v PATH |
+        tr -d '\r' | sed -n 's/.*REG_[A-Z_]*SZ *//p' | tr ';' '\n' | grep -v '^$'
+}
+path_entries >"$work/path-before.txt"
 wine_in msiexec /i "Z:${msi//\//\\}" /qn
 verdict "msiexec /i installs it silently" $?
 installed_as "$version"
+[ "$(comm -13 <(sort "$work/path-before.txt") <(path_entries | sort))" = 'C:\Program Files\Quillmere\' ]
+verdict "the MSI adds its folder to PATH" $?
+[ "$(wine_in cmd /c 'cd /d C:\windows && quillmere --version' | tr -d '\r')" = "quillmere $version" ]
+verdict "typed in a new console in another folder, quillmere runs the console program" $?
 opens_and_closes
 wine_in msiexec /i "Z:${work//\//\\}\\later.msi" /qn
 verdict "msiexec /i of version $later upgrades it" $?
 installed_as "$later"
 wine_in msiexec /x "Z:${work//\//\\}\\later.msi" /qn
 verdict "msiexec /x uninstalls it silently" $?
+path_entries | cmp -s - "$work/path-before.txt"
+verdict "msiexec /x takes its folder off PATH" $?
 nothing_left_behind "msiexec /x"
+
+echo "The Debian package:"
+deb=$(ls "$work/packages"/quillmere_*_amd64.deb)
+lintian --fail-on error,warning "$deb"
+verdict "lintian finds no error and no warning in $(basename "$deb")" $?
+(cd "$work/packages" && grep -q " $(basename "$deb")\$" SHA256SUMS && sha256sum --quiet -c SHA256SUMS)
+verdict "SHA256SUMS lists it" $?
+# A root of the test's own, holding only what dpkg needs to keep its records.
+root=$work/debian-root
+mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates" && touch "$root/var/lib/dpkg/status" &&
+    (cd "$root" && find . | sort) >"$work/root-before.txt"
+dpkg --root="$root" --log=/dev/null --force-depends -i "$deb" >/dev/null 2>&1 &&
+    [ "$(LC_ALL=C man -l "$root/usr/share/man/man1/quillmere.1.gz" 2>/dev/null | grep -c 'quillmere --all')" -gt 0 ] &&
+    [ "$("$root/usr/bin/quillmere" Evil Wounds War --simile)" = "Evil is like a wounding war." ]
+verdict "dpkg installs it into a root of its own, with its manual page, and it runs" $?
+# completes WORD...: what the completion offers for the last word.
+completes() {
+    bash -c '. "$0"; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _quillmere; printf "%s\n" "${COMPREPLY[@]}"' \
+        "$root/usr/share/bash-completion/completions/quillmere" "$root/usr/bin/quillmere" "$@" | tr '\n' ,
+}
+[ "$(completes Meter)" = 'Meter\ Maid,' ] && [ "$(completes evil Wounds wa)" = 'War,' ] &&
+    [ "$(completes --format '')" = 'text,tsv,jsonl,' ]
+verdict "its bash completion completes options, and words by position, quoted" $?
+dpkg --root="$root" --log=/dev/null --purge quillmere >/dev/null 2>&1 &&
+    (cd "$root" && find . | sort | grep -v '^./var/lib/dpkg/') | cmp -s - <(grep -v '^./var/lib/dpkg/' "$work/root-before.txt")
+verdict "dpkg --purge removes it and leaves nothing behind" $?
+! dpkg-query -W quillmere >/dev/null 2>&1
+verdict "the machine's own packages never knew it" $?
 
 quill_stop_wine "$prefix"
 verdicts

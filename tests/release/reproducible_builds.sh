@@ -1,21 +1,21 @@
 #!/usr/bin/env bash
-# The same sources build to the same Quillmere.exe, web page and site: a
+# The same sources build to the same Quillmere.exe, Quillmere.com, web page and site: a
 # second build of this checkout, in other folders and at a later time, must
 # match the tested ones byte for byte, compared as tools/reproduce compares
 # every package.
-# Usage: reproducible_builds.sh SOURCE_DIR TOOLCHAIN_FILE TESTED_EXE TESTED_PAGE WORK_DIR
+# Usage: reproducible_builds.sh SOURCE_DIR TOOLCHAIN_FILE TESTED_EXE TESTED_COM TESTED_PAGE WORK_DIR
 set -u
-source=$1 toolchain=$2 tested_exe=$3 tested_page=$4 work=$5
+source=$1 toolchain=$2 tested_exe=$3 tested_com=$4 tested_page=$5 work=$6
 . "$(dirname "$0")/../support/verdicts.sh" || exit 1
 . "$(dirname "$0")/../../tools/wine-display.sh" || exit 1
 
 fresh_work_dir "$work" || exit 1
 cmake -S "$source" -B "$work/exe" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
       -DBUILD_TESTING=OFF >/dev/null &&
-    cmake --build "$work/exe" --target Quillmere >/dev/null
-verdict "a second build of the exe in $work/exe succeeds" $?
-quill_same "$tested_exe" "$work/exe/bin/Quillmere.exe"
-verdict "the second build's Quillmere.exe is identical to the tested one" $?
+    cmake --build "$work/exe" --target Quillmere quillmere_cli >/dev/null
+verdict "a second build of the programs in $work/exe succeeds" $?
+quill_same "$tested_exe" "$work/exe/bin/Quillmere.exe" && quill_same "$tested_com" "$work/exe/bin/Quillmere.com"
+verdict "the second build's Quillmere.exe and Quillmere.com are identical to the tested ones" $?
 
 cmake -S "$source" -B "$work/web" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$source/cmake/emscripten.cmake" \
       -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF >/dev/null &&

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Signing the release: tools/package refuses a certificate and key it cannot
-# sign with before building anything, and with good ones signs the exe inside
-# the ZIP, the installer and the MSI so that each verifies, and a signed file
+# sign with before building anything, and with good ones signs both programs
+# inside the ZIP, the installer and the MSI so that each verifies, and a signed file
 # with one byte changed does not. The signed program still runs.
 # Usage: signing_test.sh BUILD_DIR
 set -u
@@ -39,11 +39,11 @@ done
 package "$work/cert.pem" "$work/key.pem" right-password >"$work/output.txt" 2>&1
 verdict "with a good certificate and key tools/package succeeds" $?
 mkdir -p "$work/zip" && (cd "$work/zip" && unzip -q "$work/packages"/Quillmere-*-win64.zip)
-[ "$(ls "$work/zip" | tr '\n' ' ')" = "LICENSE.txt Quillmere.exe README.txt " ]
-verdict "the ZIP holds Quillmere.exe, README.txt and LICENSE.txt" $?
+[ "$(ls "$work/zip" | tr '\n' ' ')" = "LICENSE.txt Quillmere.com Quillmere.exe README.txt " ]
+verdict "the ZIP holds Quillmere.exe, Quillmere.com, README.txt and LICENSE.txt" $?
 verifies() { osslsigncode verify -CAfile "$work/cert.pem" -in "$1" >/dev/null 2>&1; }
-verifies "$work/zip/Quillmere.exe"
-verdict "the exe inside the ZIP verifies" $?
+verifies "$work/zip/Quillmere.exe" && verifies "$work/zip/Quillmere.com"
+verdict "the window's and the console's programs inside the ZIP verify" $?
 verifies "$(ls "$work/packages"/Quillmere-*-win64.exe)"
 verdict "the installer verifies" $?
 verifies "$(ls "$work/packages"/Quillmere-*-win64.msi)"
@@ -82,4 +82,6 @@ verdict "a release from folders whose names hold blanks, signed with a key in on
 
 quill_opens_and_closes "$build/wineprefix" "$work/zip/Quillmere.exe"
 verdict "the signed Quillmere.exe opens its window and closes cleanly" $?
+"$QUILL_WINE_RUN" "$build/wineprefix" "$work/zip/Quillmere.com" Evil Wounds War | grep -q '^Wounding evil is a war\.'
+verdict "the signed Quillmere.com writes its sentence" $?
 verdicts
