@@ -112,28 +112,32 @@ std::string ComposeSentence(const SentenceParts& parts) {
     return text;
 }
 
+Sentence SentenceOf(const SentenceParts& parts, std::string_view text) {
+    return Sentence{{parts.words[0], parts.words[1], parts.words[2]}, parts.figure, text};
+}
+
 void EachSentence(const std::function<bool(const Sentence&)>& sink) {
     ErrorSink errors;
     const std::vector<Phrased> concepts = Phrase(Category::Concept, errors);
     const std::vector<Phrased> actions = Phrase(Category::Action, errors);
     const std::vector<Phrased> objects = Phrase(Category::Object, errors);
-    Sentence sentence;
-    std::array<std::string, 3>& words = sentence.parts.words;
+    constexpr Figure kFigures[] = {Figure::Metaphor, Figure::Simile};
+    std::string heads[std::size(kFigures)], text;
     for (const Phrased& concept : concepts) {
-        words[0] = *concept.word;
         for (const Phrased& action : actions) {
-            words[1] = *action.word;
+            // The sentence up to its object, once for every object.
+            for (Figure figure : kFigures) {
+                const auto column = static_cast<std::size_t>(figure);
+                heads[column].clear();
+                AppendSentence(heads[column], figure, concept.phrases[column], action.phrases[column], {});
+            }
             // A pick narrows the concepts and the objects to one polarity.
             for (const Phrased& object : objects) {
                 if (object.polarity != concept.polarity) continue;
-                words[2] = *object.word;
-                for (Figure figure : {Figure::Metaphor, Figure::Simile}) {
+                for (Figure figure : kFigures) {
                     const auto column = static_cast<std::size_t>(figure);
-                    sentence.parts.figure = figure;
-                    sentence.text.clear();
-                    AppendSentence(sentence.text, figure, concept.phrases[column], action.phrases[column],
-                                   object.phrases[column]);
-                    if (!sink(sentence)) return;
+                    text.assign(heads[column]).append(object.phrases[column]);
+                    if (!sink(Sentence{{*concept.word, *action.word, *object.word}, figure, text})) return;
                 }
             }
         }
@@ -162,7 +166,7 @@ AutoSentences::AutoSentences(const Modes& modes, unsigned seed)
 // At second 1 every press picks three words, all of which a user can pick.
 Sentence AutoSentences::Next() {
     m_form.AutoGenerate();
-    return Sentence{m_form.ShownSentence().value(), m_state.m_strOutput};
+    return SentenceOf(m_form.ShownSentence().value(), m_state.m_strOutput);
 }
 
 }  // namespace quill::console

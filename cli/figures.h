@@ -4,9 +4,11 @@
 #pragma once
 
 #include <cstddef>
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "chance.h"
@@ -16,10 +18,12 @@
 
 namespace quill::console {
 
-// A sentence and what it is made of.
+// A sentence and what it is made of, as views of texts that last at least
+// until the next sentence is made.
 struct Sentence {
-    SentenceParts parts;
-    std::string text;
+    std::array<std::string_view, 3> words;  // concept, action, object
+    Figure figure = Figure::Metaphor;
+    std::string_view text;
 };
 
 // The words of a list in the order the list shows them, each once.
@@ -34,6 +38,8 @@ std::vector<std::string> ClosestWords(Category list, const std::string& text);
 
 // The sentence the program's Generate writes for these parts.
 std::string ComposeSentence(const SentenceParts& parts);
+// The sentence of these parts and this text.
+Sentence SentenceOf(const SentenceParts& parts, std::string_view text);
 
 // Every sentence a user can make, in the lists' order, the metaphor before the
 // simile of the same three words; each word's phrases are made once. The

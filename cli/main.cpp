@@ -187,26 +187,25 @@ int main(int argc, char** argv) {
         if (words.size() != 3) return UsageError("give three words: a concept, an action and an object");
         if (simile->count() > 0 && figureOption->count() > 0) return UsageError("--simile and --figure do not go together");
         if (figure == "random") return UsageError("--figure random goes with --auto only");
-        Sentence sentence;
+        SentenceParts parts;
         for (Category category : kCategories) {
             const std::size_t at = static_cast<std::size_t>(category);
             const std::optional<std::string> word = FindWord(category, words[at]);
             if (!word) return Fail(UnknownWord(category, words[at]));
-            sentence.parts.words[at] = *word;
+            parts.words[at] = *word;
         }
-        const Polarity concept = ClassifyPolarity(sentence.parts.Word(Category::Concept));
-        const Polarity object = ClassifyPolarity(sentence.parts.Word(Category::Object));
+        const Polarity concept = ClassifyPolarity(parts.Word(Category::Concept));
+        const Polarity object = ClassifyPolarity(parts.Word(Category::Object));
         if (concept != object) {
-            return Fail(Quoted(sentence.parts.Word(Category::Concept)) + " is a " + PolarityName(concept) +
-                        " concept and " + Quoted(sentence.parts.Word(Category::Object)) + " a " +
+            return Fail(Quoted(parts.Word(Category::Concept)) + " is a " + PolarityName(concept) +
+                        " concept and " + Quoted(parts.Word(Category::Object)) + " a " +
                         PolarityName(object) +
                         " object: a pick narrows the concepts and objects to its own polarity, so the lists "
                         "never show both");
         }
-        sentence.parts.figure = simile->count() > 0 || figure == "simile" ? Figure::Simile : Figure::Metaphor;
-        sentence.text = ComposeSentence(sentence.parts);
-        PutSentenceHeader(out, chosenFormat);
-        PutSentence(out, chosenFormat, sentence);
+        parts.figure = simile->count() > 0 || figure == "simile" ? Figure::Simile : Figure::Metaphor;
+        const std::string text = ComposeSentence(parts);
+        PutSentenceHeader(out, chosenFormat) && PutSentence(out, chosenFormat, SentenceOf(parts, text));
     } else if (command == &commands[1]) {
         AutoSentences::Modes modes;
         modes.convention = Named<Convention>(convention, {{"conventional", Convention::Conventional},
@@ -214,15 +213,16 @@ int main(int argc, char** argv) {
         modes.polarity = Named<Polarity>(polarity, {{"negative", Polarity::Negative}, {"positive", Polarity::Positive}});
         modes.figure = Named<Figure>(figure, {{"metaphor", Figure::Metaphor}, {"simile", Figure::Simile}});
         AutoSentences sentences(modes, seed ? *seed : ClockSeed());
-        PutSentenceHeader(out, chosenFormat);
-        for (long long n = count.value_or(1); n > 0; --n) {
-            if (!PutSentence(out, chosenFormat, sentences.Next())) break;
+        bool written = PutSentenceHeader(out, chosenFormat);
+        for (long long n = count.value_or(1); written && n > 0; --n) {
+            written = PutSentence(out, chosenFormat, sentences.Next());
         }
     } else if (command == &commands[2]) {
-        PutSentenceHeader(out, chosenFormat);
-        EachSentence([&](const Sentence& sentence) { return PutSentence(out, chosenFormat, sentence); });
+        if (PutSentenceHeader(out, chosenFormat)) {
+            EachSentence([&](const Sentence& sentence) { return PutSentence(out, chosenFormat, sentence); });
+        }
     } else {
-        PutWordHeader(out, chosenFormat);
+        if (!PutWordHeader(out, chosenFormat)) return Finish(out);
         for (Category category : kCategories) {
             if (!list.empty() && list != ListName(category)) continue;
             for (const std::string& word : ListWords(category)) {

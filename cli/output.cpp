@@ -8,39 +8,11 @@
 namespace quill::console {
 namespace {
 
-const char* ListName(Category list) { return OfCategory(list, "concept", "action", "object"); }
-const char* FigureName(Figure figure) { return figure == Figure::Metaphor ? "metaphor" : "simile"; }
-const char* PolarityName(Polarity polarity) { return polarity == Polarity::Negative ? "negative" : "positive"; }
+using namespace std::string_view_literals;
 
-// Fields in TSV's order, or JSON's members with these keys.
-template <std::size_t N>
-bool PutFields(Output& out, Format format, const char* const (&keys)[N], const std::string_view (&values)[N]) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (format == Format::Tsv) {
-            out.Put(values[i]);
-            out.Put(i + 1 < N ? "\t" : "\n");
-        } else {
-            out.Put(i == 0 ? "{\"" : ",\"");
-            out.Put(keys[i]);
-            out.Put("\":\"");
-            out.Put(values[i]);
-            out.Put(i + 1 < N ? "\"" : "\"}\n");
-        }
-    }
-    return out.Error() == 0;
-}
-
-const char* const kSentenceKeys[] = {"concept", "action", "object", "figure", "sentence"};
-const char* const kWordKeys[] = {"list", "word", "polarity"};
-
-template <std::size_t N>
-void PutHeader(Output& out, Format format, const char* const (&keys)[N]) {
-    if (format != Format::Tsv) return;
-    for (std::size_t i = 0; i < N; ++i) {
-        out.Put(keys[i]);
-        out.Put(i + 1 < N ? "\t" : "\n");
-    }
-}
+std::string_view ListName(Category list) { return OfCategory(list, "concept"sv, "action"sv, "object"sv); }
+std::string_view FigureName(Figure figure) { return figure == Figure::Metaphor ? "metaphor"sv : "simile"sv; }
+std::string_view PolarityName(Polarity polarity) { return polarity == Polarity::Negative ? "negative"sv : "positive"sv; }
 
 // The reason a write failed. The Windows runtime says EINVAL for a pipe whose
 // reader has gone; the system's own error tells it apart.
@@ -71,26 +43,33 @@ bool Output::Flush() {
     return m_error == 0;
 }
 
-void PutSentenceHeader(Output& out, Format format) { PutHeader(out, format, kSentenceKeys); }
-void PutWordHeader(Output& out, Format format) { PutHeader(out, format, kWordKeys); }
-
-bool PutSentence(Output& out, Format format, const Sentence& sentence) {
-    if (format == Format::Text) {
-        out.Put(sentence.text);
-        return out.Put("\n");
-    }
-    const auto& words = sentence.parts.words;
-    const std::string_view values[] = {words[0], words[1], words[2], FigureName(sentence.parts.figure), sentence.text};
-    return PutFields(out, format, kSentenceKeys, values);
+bool PutSentenceHeader(Output& out, Format format) {
+    return format != Format::Tsv || out.Put("concept\taction\tobject\tfigure\tsentence\n"sv);
 }
 
-bool PutWord(Output& out, Format format, Category list, const std::string& word) {
-    if (format == Format::Text) {
-        out.Put(word);
-        return out.Put("\n");
+bool PutWordHeader(Output& out, Format format) { return format != Format::Tsv || out.Put("list\tword\tpolarity\n"sv); }
+
+bool PutSentence(Output& out, Format format, const Sentence& sentence) {
+    const auto& [concept, action, object] = sentence.words;
+    const std::string_view figure = FigureName(sentence.figure);
+    switch (format) {
+    case Format::Text: return out.Put(sentence.text, '\n');
+    case Format::Tsv: return out.Put(concept, '\t', action, '\t', object, '\t', figure, '\t', sentence.text, '\n');
+    case Format::Jsonl: break;
     }
-    const std::string_view values[] = {ListName(list), word, PolarityName(ClassifyPolarity(word))};
-    return PutFields(out, format, kWordKeys, values);
+    return out.Put("{\"concept\":\""sv, concept, "\",\"action\":\""sv, action, "\",\"object\":\""sv, object,
+                   "\",\"figure\":\""sv, figure, "\",\"sentence\":\""sv, sentence.text, "\"}\n"sv);
+}
+
+bool PutWord(Output& out, Format format, Category list, std::string_view word) {
+    const std::string_view polarity = PolarityName(ClassifyPolarity(std::string(word)));
+    switch (format) {
+    case Format::Text: return out.Put(word, '\n');
+    case Format::Tsv: return out.Put(ListName(list), '\t', word, '\t', polarity, '\n');
+    case Format::Jsonl: break;
+    }
+    return out.Put("{\"list\":\""sv, ListName(list), "\",\"word\":\""sv, word, "\",\"polarity\":\""sv, polarity,
+                   "\"}\n"sv);
 }
 
 }  // namespace quill::console

@@ -20,12 +20,18 @@ class Output {
 public:
     explicit Output(std::FILE* file) : m_file(file), m_buffer(new char[kBlock]) {}
 
-    // False once a write has failed: nothing more is written after it.
-    bool Put(std::string_view text) {
-        if (text.size() > kBlock - m_used && !Flush()) return false;
-        if (text.size() > kBlock) return Write(text.data(), text.size());
-        std::memcpy(m_buffer.get() + m_used, text.data(), text.size());
-        m_used += text.size();
+    // The texts (views or characters) one after another. False once a write
+    // has failed: nothing more is written after it.
+    template <class... Texts>
+    bool Put(const Texts&... texts) {
+        const std::size_t size = (SizeOf(texts) + ...);
+        if (size > kBlock - m_used && !Flush()) return false;
+        if (size > kBlock) {
+            std::string whole;
+            ((whole += texts), ...);
+            return Write(whole.data(), whole.size());
+        }
+        (Append(texts), ...);
         return true;
     }
     // Writes what is buffered and the stream's own buffer through.
@@ -35,6 +41,13 @@ public:
 
 private:
     static constexpr std::size_t kBlock = 64 * 1024;
+    static std::size_t SizeOf(char) { return 1; }
+    static std::size_t SizeOf(std::string_view text) { return text.size(); }
+    void Append(char c) { m_buffer[m_used++] = c; }
+    void Append(std::string_view text) {
+        std::memcpy(m_buffer.get() + m_used, text.data(), text.size());
+        m_used += text.size();
+    }
     bool Write(const char* text, std::size_t size);
 
     std::FILE* m_file;
@@ -44,11 +57,11 @@ private:
 };
 
 // The header line of a format, none for text.
-void PutSentenceHeader(Output& out, Format format);
-void PutWordHeader(Output& out, Format format);
+bool PutSentenceHeader(Output& out, Format format);
+bool PutWordHeader(Output& out, Format format);
 // One line each. Written by hand: no word or sentence holds a quote, a
 // backslash or a control character, which JSON and TSV would need escaped.
 bool PutSentence(Output& out, Format format, const Sentence& sentence);
-bool PutWord(Output& out, Format format, Category list, const std::string& word);
+bool PutWord(Output& out, Format format, Category list, std::string_view word);
 
 }  // namespace quill::console
