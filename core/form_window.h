@@ -15,10 +15,16 @@ namespace quill {
 class ListControl {
 public:
     // Replaces every entry with these texts, each at its sorted place; equal
-    // texts are all kept. Leaves no selection.
+    // texts are all kept. Leaves no selection. A fill that fails halfway
+    // records nothing, so that the next fill runs whatever it holds.
     void Fill(const std::vector<std::string>& texts) {
-        m_filledWith = texts;
-        ShowFill(m_filledWith);
+        try {
+            m_filledWith = texts;
+            ShowFill(m_filledWith);
+        } catch (...) {
+            m_filledWith.clear();
+            throw;
+        }
     }
     // The texts of the last fill, whoever made it: what the list holds.
     const std::vector<std::string>& FilledWith() const { return m_filledWith; }

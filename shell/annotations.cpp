@@ -23,12 +23,17 @@ void AnnotateForScreenReaders(const ControlAnnotation* controls, std::size_t cou
     }
     for (const ControlAnnotation* control = controls; control != controls + count; ++control) {
         if (!annotate) {
-            const MSAAPROPID properties[] = {PROPID_ACC_NAME, kLiveSettingProperty};
-            services->ClearHwndProps(control->control, OBJID_CLIENT, CHILDID_SELF, properties,
-                                     control->liveRegion ? 2 : 1);
+            // Exactly what was set.
+            MSAAPROPID properties[2];
+            int set = 0;
+            if (control->name) properties[set++] = PROPID_ACC_NAME;
+            if (control->liveRegion) properties[set++] = kLiveSettingProperty;
+            services->ClearHwndProps(control->control, OBJID_CLIENT, CHILDID_SELF, properties, set);
             continue;
         }
-        services->SetHwndPropStr(control->control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME, control->name);
+        if (control->name) {
+            services->SetHwndPropStr(control->control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME, control->name);
+        }
         if (control->liveRegion) {
             VARIANT polite{};
             polite.vt = VT_I4;

@@ -11,6 +11,7 @@ namespace quill::win {
 
 struct ControlAnnotation {
     HWND control;
+    // None for a static text, whose name is its text.
     const wchar_t* name;
     // A polite live region: each new text is read out once, and the focus stays where it is.
     bool liveRegion;

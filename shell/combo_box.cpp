@@ -5,6 +5,21 @@
 #include "text.h"
 
 namespace quill::win {
+namespace {
+
+// Redraw on again, and the list repainted: turning redraw on repaints nothing
+// by itself, and the list may be dropped down.
+void Redraw(HWND combo) {
+    SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(combo, nullptr, TRUE);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (GetComboBoxInfo(combo, &info) && info.hwndList && IsWindowVisible(info.hwndList)) {
+        InvalidateRect(info.hwndList, nullptr, TRUE);
+    }
+}
+
+}  // namespace
 
 void SelectComboIndex(HWND combo, int index) {
     const auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
@@ -17,8 +32,13 @@ void SelectComboIndex(HWND combo, int index) {
 
 void ComboBox::ShowFill(const std::vector<std::string>& texts) {
     // Drawn once when filled, not once per entry: with redraw on, every added
-    // entry updates the list's scroll bar and repaints.
+    // entry updates the list's scroll bar and repaints. Redraw comes back on
+    // however the fill ends.
     SendMessageW(m_hWnd, WM_SETREDRAW, FALSE, 0);
+    struct RedrawAtEnd {
+        HWND combo;
+        ~RedrawAtEnd() { Redraw(combo); }
+    } redrawAtEnd{m_hWnd};
     SendMessageW(m_hWnd, CB_RESETCONTENT, 0, 0);
     const std::size_t characters = std::accumulate(
         texts.begin(), texts.end(), std::size_t{0},
@@ -27,14 +47,6 @@ void ComboBox::ShowFill(const std::vector<std::string>& texts) {
     for (const std::string& text : texts) {
         const std::wstring wide = Widen(text);
         SendMessageW(m_hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
-    }
-    SendMessageW(m_hWnd, WM_SETREDRAW, TRUE, 0);
-    // Turning redraw back on repaints nothing by itself; the list may be dropped down.
-    InvalidateRect(m_hWnd, nullptr, TRUE);
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof info;
-    if (GetComboBoxInfo(m_hWnd, &info) && info.hwndList && IsWindowVisible(info.hwndList)) {
-        InvalidateRect(info.hwndList, nullptr, TRUE);
     }
 }
 

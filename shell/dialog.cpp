@@ -64,6 +64,7 @@ INT_PTR Dialog::DoModal(HWND owner) {
 }
 
 bool Dialog::Create(HWND parent) {
+    ApplicationName();  // made now, never in the error path of a handler
     return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), parent, DialogProc,
                               reinterpret_cast<LPARAM>(this)) != nullptr;
 }
@@ -81,10 +82,14 @@ void Dialog::EndDialog(INT_PTR result) {
 
 bool Dialog::UpdateData(bool saveAndValidate) {
     if (!m_hWnd) return false;
-    m_exchanging = true;  // reset by the dialog procedure should an exchange throw
+    // Off again however the exchange ends, a thrown exception included.
+    struct Exchanging {
+        bool& flag;
+        explicit Exchanging(bool& on) : flag(on) { flag = true; }
+        ~Exchanging() { flag = false; }
+    } exchanging(m_exchanging);
     DataExchange exchange(m_hWnd, saveAndValidate);
     DoDataExchange(exchange);
-    m_exchanging = false;
     return true;
 }
 
@@ -130,9 +135,9 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
         return self->HandleMessage(message, wParam, lParam);
     } catch (...) {
         // Exceptions never cross into Windows: the user is told, and the
-        // message gets the default handling. The object is touched only if
-        // its window still has it.
-        if (Dialog* alive = FromHandle(hwnd)) alive->m_exchanging = false;
+        // message gets the default handling. Nothing here allocates, so that
+        // running out of memory is told too, and the object is not touched:
+        // the command may have released it.
         ::MessageBoxW(IsWindow(main) ? main : nullptr, kCommandFailed, ApplicationName().c_str(), MB_OK);
         return FALSE;
     }

@@ -42,13 +42,14 @@ ListControl& CQuillmereDlg::List(Category category) {
     return *OfCategory(category, &m_ctlConcept, &m_ctlAction, &m_ctlObject);
 }
 
-// The names the web edition's labels give the same controls.
+// The lists by the names the web edition's labels give them; the output line
+// by its own text, which a name would replace.
 void CQuillmereDlg::AnnotateControls(bool annotate) {
     const ControlAnnotation controls[] = {
         {GetDlgItem(IDC_CONCEPT), L"Concept", false},
         {GetDlgItem(IDC_ACTION), L"Action", false},
         {GetDlgItem(IDC_OBJECT), L"Object", false},
-        {GetDlgItem(IDC_OUTPUT), L"Sentence", true},
+        {GetDlgItem(IDC_OUTPUT), nullptr, true},
     };
     m_annotate(controls, std::size(controls), annotate);
 }

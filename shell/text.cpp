@@ -30,21 +30,24 @@ std::wstring WindowText(HWND window) {
     return text;
 }
 
-std::wstring ApplicationName() {
-    std::vector<wchar_t> path(MAX_PATH);
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            break;
+const std::wstring& ApplicationName() {
+    static const std::wstring name = [] {
+        std::vector<wchar_t> path(MAX_PATH);
+        for (;;) {
+            const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+            if (length < path.size()) {
+                path.resize(length);
+                break;
+            }
+            path.resize(path.size() * 2);
         }
-        path.resize(path.size() * 2);
-    }
-    std::wstring name(path.begin(), path.end());
-    const std::size_t slash = name.find_last_of(L"\\/");
-    if (slash != std::wstring::npos) name.erase(0, slash + 1);
-    const std::size_t dot = name.find_last_of(L'.');
-    if (dot != std::wstring::npos && dot > 0) name.erase(dot);
+        std::wstring file(path.begin(), path.end());
+        const std::size_t slash = file.find_last_of(L"\\/");
+        if (slash != std::wstring::npos) file.erase(0, slash + 1);
+        const std::size_t dot = file.find_last_of(L'.');
+        if (dot != std::wstring::npos && dot > 0) file.erase(dot);
+        return file;
+    }();
     return name;
 }
 

@@ -14,6 +14,8 @@ std::string Narrow(const std::wstring& text);
 std::wstring WindowText(HWND window);
 
 // The program file's name without its extension: the caption of message boxes.
-std::wstring ApplicationName();
+// Made at its first call, which the dialog layer makes before any window opens,
+// so that telling of a failure (out of memory, say) needs no memory.
+const std::wstring& ApplicationName();
 
 }  // namespace quill::win

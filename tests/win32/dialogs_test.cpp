@@ -19,6 +19,8 @@ namespace {
 // Every block this program takes through operator new and has not given back,
 // so that a settings object that outlives its window shows.
 long g_liveAllocations = 0;
+// Out of memory from that many allocations on (none while negative).
+long g_allocationsLeft = -1;
 
 bool Checked(HWND dialog, int id) { return test::Checked(GetDlgItem(dialog, id)); }
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
@@ -347,6 +349,72 @@ TEST(DialogLayer, TellsOfACommandThatStopsAndTouchesNothingOfAnObjectItsCommandR
     DestroyWindow(g_witness);
 }
 
+// The lists, and whether each was last told to stop drawing, seen by a subclass of it.
+HWND g_lists[3];
+bool g_undrawn[3];
+WNDPROC g_comboProc;
+LRESULT CALLBACK SeeRedraw(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    for (int i = 0; i < 3; ++i) {
+        if (message == WM_SETREDRAW && hwnd == g_lists[i]) g_undrawn[i] = !wParam;
+    }
+    return CallWindowProcW(g_comboProc, hwnd, message, wParam, lParam);
+}
+
+// Out of memory at any point of a narrowing pick, the exchange and the fills
+// included: the user is told, and the program goes on as before: the same
+// pick again narrows every list in full, and so does Reset after it.
+TEST(DialogLayer, APickThatRunsOutOfMemoryIsToldAndThenNothingIsLeftHalfDone) {
+    using Lists = std::vector<std::vector<std::string>>;
+    auto listsOf = [](Win32Harness& h) {
+        Lists lists;
+        for (Category c : kCategories) lists.push_back(h.Entries(c));
+        return lists;
+    };
+    Lists every, narrowed;
+    {
+        Win32Harness reference;
+        every = listsOf(reference);
+        reference.PickText(Category::Concept, "Evil");
+        narrowed = listsOf(reference);
+    }
+    Win32Harness h;
+    for (Category c : kCategories) {
+        g_lists[static_cast<int>(c)] = h.Item(Win32Harness::ListId(c));
+        g_comboProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(g_lists[static_cast<int>(c)], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SeeRedraw)));
+    }
+    const int evil = static_cast<int>(std::find(every[0].begin(), every[0].end(), "Evil") - every[0].begin());
+    int failures = 0;
+    for (long failing = 0;; ++failing) {
+        std::vector<std::wstring> told;
+        const bool ran = RunWhileModal([&] {
+            g_allocationsLeft = failing;
+            PickEntry(h.Window(), IDC_CONCEPT, evil);
+            g_allocationsLeft = -1;
+        }, [&told] {
+            g_allocationsLeft = -1;  // memory is back while the user reads
+            // Every message that failed meanwhile told the user too.
+            for (HWND box : ThreadWindows()) {
+                if (TextOf(box) != win::ApplicationName()) continue;
+                told = ChildTexts(box);
+                PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            }
+        });
+        if (!ran) break;  // the pick ran to its end
+        ++failures;
+        ASSERT_NE(std::find(told.begin(), told.end(), win::kCommandFailed), told.end()) << "allocation " << failing;
+        for (bool undrawn : g_undrawn) EXPECT_FALSE(undrawn) << "a list left undrawn at allocation " << failing;
+        const std::vector<std::string> concepts = h.Entries(Category::Concept);
+        if (std::find(concepts.begin(), concepts.end(), "Evil") != concepts.end()) {
+            h.PickText(Category::Concept, "Evil");
+            EXPECT_TRUE(listsOf(h) == narrowed) << "the pick after allocation " << failing << " failed";
+        }
+        h.ClickReset();
+        ASSERT_TRUE(listsOf(h) == every) << "Reset after allocation " << failing << " failed";
+    }
+    EXPECT_GT(failures, 0);
+}
+
 // The texts of a window's controls that do not fit them in the font they are
 // drawn with: a push button's on one line, a check box's or radio button's
 // beside its box, a static text's within its lines. (The bare minimum, where a
@@ -401,6 +469,8 @@ TEST(Layout, EveryTextFitsItsControl) {
 }  // namespace quill::test
 
 void* operator new(std::size_t size) {
+    if (quill::test::g_allocationsLeft == 0) throw std::bad_alloc();
+    if (quill::test::g_allocationsLeft > 0) --quill::test::g_allocationsLeft;
     if (void* block = std::malloc(size ? size : 1)) {
         ++quill::test::g_liveAllocations;
         return block;
