@@ -19,8 +19,9 @@ export const chromiumArgs = ['--no-sandbox', '--disable-gpu', '--disable-backgro
   '--disable-component-update', '--disable-sync', '--no-first-run'];
 
 // Serves on 127.0.0.1 the file that route(url) names, as a host that lets
-// browsers keep it an hour would; the same port again after a stop. Every
-// path asked for is noted in `asked`.
+// browsers keep it an hour would, or redirects to the address it names as
+// { redirect }; the same port again after a stop. Every path asked for is
+// noted in `asked`.
 export function serve(route) {
   const types = { '.html': 'text/html', '.js': 'text/javascript', '.webmanifest': 'application/manifest+json',
     '.png': 'image/png', '.txt': 'text/plain' };
@@ -30,6 +31,7 @@ export function serve(route) {
     asked.push(url.pathname);
     try {
       const file = route(url);
+      if (file.redirect) return response.writeHead(301, { location: file.redirect }).end();
       const body = readFileSync(file);
       response.writeHead(200, { 'content-type': types[extname(file)] ?? 'text/html', 'cache-control': 'max-age=3600' })
         .end(body);

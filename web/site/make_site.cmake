@@ -1,9 +1,10 @@
 # Makes the site to publish from the one-file page: OUT/index.html, the page
 # with its manifest, icons and worker named and its policy letting in exactly
 # those; the manifest, robots.txt and the icons drawn into ICONS beside it;
-# and sw.js, whose cache is named from the content of every file of the site,
-# the worker's own included.
-#   cmake -DPAGE=quillmere.html -DICONS=DIR -DOUT=DIR -P make_site.cmake
+# and sw.js, which keeps every file of the site but robots.txt (for crawlers
+# alone), each with its SHA-256, and names its cache from them and from its
+# own source. Node hashes, as it seals the page's policy.
+#   cmake -DPAGE=quillmere.html -DICONS=DIR -DOUT=DIR -DNODE=node -P make_site.cmake
 set(icons icon-192.png icon-512.png icon-maskable-512.png apple-touch-icon.png)
 set(here "${CMAKE_CURRENT_LIST_DIR}")
 
@@ -26,16 +27,29 @@ foreach(icon IN LISTS icons)
     file(COPY "${ICONS}/${icon}" DESTINATION "${OUT}")
 endforeach()
 
-# The worker keeps the page once, as ./, and the files beside it.
-set(files manifest.webmanifest ${icons})
-list(TRANSFORM files REPLACE "^.+$" "'\\0'" OUTPUT_VARIABLE quoted)
-list(JOIN quoted ", " QUILL_SITE_FILES)
-set(hashes "")
-foreach(file IN ITEMS index.html robots.txt ${files})
-    file(SHA256 "${OUT}/${file}" hash)
-    string(APPEND hashes "${hash}")
-endforeach()
-file(SHA256 "${here}/sw.js.in" hash)
-string(SHA256 version "${hashes}${hash}")
+# The worker keeps the page once, as ./, and the files beside it, each as a
+# key and its integrity: 'file': 'sha256-BASE64'.
+set(files index.html manifest.webmanifest ${icons})
+list(TRANSFORM files PREPEND "${OUT}/" OUTPUT_VARIABLE paths)
+execute_process(
+    COMMAND "${NODE}" -e "const { createHash } = require('crypto'); const { readFileSync } = require('fs');
+        for (const file of process.argv.slice(1)) console.log('sha256-' + createHash('sha256').update(readFileSync(file)).digest('base64'));"
+        ${paths} "${here}/sw.js.in"
+    OUTPUT_VARIABLE hashes RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "Node could not hash the site's files")
+endif()
+string(STRIP "${hashes}" hashes)
+string(REPLACE "\n" ";" hashes "${hashes}")
+string(SHA256 version "${hashes}")
 string(SUBSTRING "${version}" 0 16 QUILL_SITE_VERSION)
+list(POP_BACK hashes)  # the worker's own source's
+set(QUILL_SITE_FILES "")
+foreach(file hash IN ZIP_LISTS files hashes)
+    if(file STREQUAL "index.html")
+        set(file "./")
+    endif()
+    list(APPEND QUILL_SITE_FILES "'${file}': '${hash}'")
+endforeach()
+list(JOIN QUILL_SITE_FILES ", " QUILL_SITE_FILES)
 configure_file("${here}/sw.js.in" "${OUT}/sw.js" @ONLY)
