@@ -84,16 +84,17 @@ const std::vector<std::string>& ListWords(Category list) {
 
 std::optional<std::string> FindWord(Category list, const std::string& text) {
     const std::string wanted = Lowercase(text);
-    for (const std::string& word : ListWords(list)) {
-        if (Lowercase(word) == wanted) return word;
-    }
-    return std::nullopt;
+    const std::vector<std::string>& words = ListWords(list);
+    const auto found = std::find_if(words.begin(), words.end(), [&](const std::string& word) { return Lowercase(word) == wanted; });
+    return found == words.end() ? std::nullopt : std::optional<std::string>(*found);
 }
 
 std::vector<std::string> ClosestWords(Category list, const std::string& text) {
     const std::string wanted = Lowercase(text);
-    std::vector<std::pair<std::size_t, const std::string*>> ranked;
-    for (const std::string& word : ListWords(list)) ranked.emplace_back(EditDistance(Lowercase(word), wanted), &word);
+    const std::vector<std::string>& words = ListWords(list);
+    std::vector<std::pair<std::size_t, const std::string*>> ranked(words.size());
+    std::transform(words.begin(), words.end(), ranked.begin(),
+                   [&](const std::string& word) { return std::make_pair(EditDistance(Lowercase(word), wanted), &word); });
     std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::string> closest;
     for (const auto& [distance, word] : ranked) {

@@ -94,9 +94,7 @@ std::optional<Value> Named(const std::string& name, std::initializer_list<std::p
     return std::nullopt;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     CLI::App app("quillmere " QUILL_VERSION
                  ": metaphors and similes from a concept, an action and an object, exactly as the\n"
                  "Quillmere program makes them.",
@@ -120,7 +118,7 @@ int main(int argc, char** argv) {
                                   ->expected(0, 1)
                                   ->type_name("[N]")
                                   ->check(CLI::Validator(
-                                      [](std::string& n) {
+                                      [](const std::string& n) {
                                           const bool whole = !n.empty() && n.find_first_not_of("0123456789") == std::string::npos;
                                           return whole && n.find_first_not_of('0') != std::string::npos
                                                      ? std::string()
@@ -231,4 +229,16 @@ int main(int argc, char** argv) {
         }
     }
     return Finish(out);
+}
+
+}  // namespace
+
+// Whatever stops the run unforeseen (out of memory, say) is said, never silent.
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "quillmere: %s\n", error.what());
+        return 1;
+    }
 }

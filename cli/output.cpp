@@ -1,6 +1,8 @@
 #include "output.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <iterator>
 #include <cstdlib>
 
 #include "vocabulary.h"
@@ -19,9 +21,8 @@ std::string_view PolarityName(Polarity polarity) { return polarity == Polarity::
 int WriteError() {
 #ifdef _WIN32
     // ERROR_BROKEN_PIPE, ERROR_NO_DATA (Windows), ERROR_PIPE_NOT_CONNECTED (Wine)
-    for (const unsigned long closed : {109ul, 232ul, 233ul}) {
-        if (_doserrno == closed) return EPIPE;
-    }
+    const unsigned long closed[] = {109, 232, 233};
+    if (std::find(std::begin(closed), std::end(closed), _doserrno) != std::end(closed)) return EPIPE;
 #endif
     return errno != 0 ? errno : EIO;
 }
