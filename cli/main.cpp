@@ -94,6 +94,28 @@ std::optional<Value> Named(const std::string& name, std::initializer_list<std::p
     return std::nullopt;
 }
 
+// The sentence of three words as typed, or why the program never makes it.
+int PutOneSentence(const std::vector<std::string>& typed, Figure figure, Output& out, Format format) {
+    SentenceParts parts;
+    for (Category category : kCategories) {
+        const auto at = static_cast<std::size_t>(category);
+        const std::optional<std::string> word = FindWord(category, typed[at]);
+        if (!word) return Fail(UnknownWord(category, typed[at]));
+        parts.words[at] = *word;
+    }
+    const Polarity concept = ClassifyPolarity(parts.Word(Category::Concept));
+    const Polarity object = ClassifyPolarity(parts.Word(Category::Object));
+    if (concept != object) {
+        return Fail(Quoted(parts.Word(Category::Concept)) + " is a " + PolarityName(concept) + " concept and " +
+                    Quoted(parts.Word(Category::Object)) + " a " + PolarityName(object) +
+                    " object: a pick narrows the concepts and objects to its own polarity, so the lists never show both");
+    }
+    parts.figure = figure;
+    const std::string text = ComposeSentence(parts);
+    if (PutSentenceHeader(out, format)) PutSentence(out, format, SentenceOf(parts, text));
+    return 0;
+}
+
 int Run(int argc, char** argv) {
     CLI::App app("quillmere " QUILL_VERSION
                  ": metaphors and similes from a concept, an action and an object, exactly as the\n"
@@ -105,7 +127,7 @@ int Run(int argc, char** argv) {
 
     std::vector<std::string> words;
     std::optional<long long> count;
-        std::string figure, convention, polarity, list, format = "text";
+    std::string figure, convention, polarity, list, format = "text";
     std::optional<std::uint32_t> seed;
     app.add_option("words", words, "a concept, an action and an object; a word of several words is one argument")
         ->type_name("CONCEPT ACTION OBJECT");
@@ -185,25 +207,8 @@ int Run(int argc, char** argv) {
         if (words.size() != 3) return UsageError("give three words: a concept, an action and an object");
         if (simile->count() > 0 && figureOption->count() > 0) return UsageError("--simile and --figure do not go together");
         if (figure == "random") return UsageError("--figure random goes with --auto only");
-        SentenceParts parts;
-        for (Category category : kCategories) {
-            const std::size_t at = static_cast<std::size_t>(category);
-            const std::optional<std::string> word = FindWord(category, words[at]);
-            if (!word) return Fail(UnknownWord(category, words[at]));
-            parts.words[at] = *word;
-        }
-        const Polarity concept = ClassifyPolarity(parts.Word(Category::Concept));
-        const Polarity object = ClassifyPolarity(parts.Word(Category::Object));
-        if (concept != object) {
-            return Fail(Quoted(parts.Word(Category::Concept)) + " is a " + PolarityName(concept) +
-                        " concept and " + Quoted(parts.Word(Category::Object)) + " a " +
-                        PolarityName(object) +
-                        " object: a pick narrows the concepts and objects to its own polarity, so the lists "
-                        "never show both");
-        }
-        parts.figure = simile->count() > 0 || figure == "simile" ? Figure::Simile : Figure::Metaphor;
-        const std::string text = ComposeSentence(parts);
-        PutSentenceHeader(out, chosenFormat) && PutSentence(out, chosenFormat, SentenceOf(parts, text));
+        const Figure chosen = simile->count() > 0 || figure == "simile" ? Figure::Simile : Figure::Metaphor;
+        if (const int status = PutOneSentence(words, chosen, out, chosenFormat)) return status;
     } else if (command == &commands[1]) {
         AutoSentences::Modes modes;
         modes.convention = Named<Convention>(convention, {{"conventional", Convention::Conventional},

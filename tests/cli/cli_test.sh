@@ -81,9 +81,6 @@ sed 1d "$out" >"$work/words.tsv"
     [ "$(sort "$work/words.tsv" | uniq -d)" = "" ] &&
     grep -qx $'action\tnourishes\tpositive' "$work/words.tsv" && grep -qx $'object\tVirus\tnegative' "$work/words.tsv"
 verdict "--words: each list's words once, with their polarities" $?
-run --words action
-[ "$(sed -n '/^Naughty$/,/^nourishes$/p' "$out" | tr '\n' ,)" = "Naughty,Neglects,nourishes," ]
-verdict "--words action: the list's own order" $?
 
 # Every sentence once for each three words and figure, none of a concept and an
 # object of different polarities, every field safe in JSON and TSV unescaped.

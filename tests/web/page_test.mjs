@@ -311,12 +311,13 @@ test('every control is there under its role and name, the concept list has the f
 
 // Each of the page's bindings once, compared with the native core, which
 // proves the rules themselves: the lists narrowed both ways and their note,
-// the figure, Conventional, a message, Auto Generate at a second, every kind
-// of the settings' controls, Copy and Copy All.
+// the figure read and written (Reset puts back the one last read),
+// Conventional, a message, Auto Generate at a second, every kind of the
+// settings' controls, Copy and Copy All.
 test('each binding of the page shows what the native core shows', async (t) => {
   const page = await compare([
     ['fresh'], ['pick', 0, 'Evil'], ['pick', 1, 'Wounds'], ['pick', 2, 'War'], ['figure', 1], ['generate'], LOOK,
-    ['conventional'], ['pick', 1, 'Heals'], LOOK, ['reset'], ['generate'], LOOK,
+    ['conventional'], ['pick', 1, 'Heals'], LOOK, ['figure', 0], ['reset'], ['generate'], LOOK,
     ['settings'], ['box', 0], ['choice', 0, 1], ['box', 2], ['choice', 2, 1], LOOK,
     ['clock', 42], ['auto'], ['copy'], LOOK, ['everything'], ['ok'], ['auto'], ['copy-all'], LOOK,
   ]);
