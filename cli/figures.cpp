@@ -53,13 +53,9 @@ std::vector<Phrased> Phrase(Category list, MessageSink& sink) {
     return phrased;
 }
 
-// A phrase table's message, said as the program's message box says it.
-class ErrorSink final : public MessageSink {
-public:
-    void ShowMessage(const std::string& text) override { std::fprintf(stderr, "quillmere: %s\n", text.c_str()); }
-};
-
 }  // namespace
+
+void ErrorSink::ShowMessage(const std::string& text) { std::fprintf(stderr, "quillmere: %s\n", text.c_str()); }
 
 // A list as the program's window fills it at a reset, read back without its
 // blank entry and with each word once.
@@ -104,15 +100,6 @@ std::vector<std::string> ClosestWords(Category list, const std::string& text) {
     return closest;
 }
 
-std::string ComposeSentence(const SentenceParts& parts) {
-    ErrorSink errors;
-    std::string text;
-    AppendSentence(text, parts.figure, ConvertStringConcept(parts.Word(Category::Concept), parts.figure, errors),
-                   ConvertStringAction(parts.Word(Category::Action), parts.figure, errors),
-                   ConvertStringObject(parts.Word(Category::Object), parts.figure, errors));
-    return text;
-}
-
 Sentence SentenceOf(const SentenceParts& parts, std::string_view text) {
     return Sentence{{parts.words[0], parts.words[1], parts.words[2]}, parts.figure, text};
 }
@@ -144,8 +131,6 @@ void EachSentence(const std::function<bool(const Sentence&)>& sink) {
         }
     }
 }
-
-void AutoSentences::Window::ShowMessage(const std::string& text) { ErrorSink().ShowMessage(text); }
 
 AutoSentences::AutoSentences(const Modes& modes, unsigned seed)
     : m_chance(seed), m_form(m_state, m_window, m_chance, 1) {

@@ -36,8 +36,12 @@ std::optional<std::string> FindWord(Category list, const std::string& text);
 // added, removed or changed, whatever their case), at most three.
 std::vector<std::string> ClosestWords(Category list, const std::string& text);
 
-// The sentence the program's Generate writes for these parts.
-std::string ComposeSentence(const SentenceParts& parts);
+// A phrase table's message, said on stderr as the program's message box says it.
+class ErrorSink final : public MessageSink {
+public:
+    void ShowMessage(const std::string& text) override;
+};
+
 // The sentence of these parts and this text.
 Sentence SentenceOf(const SentenceParts& parts, std::string_view text);
 
@@ -67,7 +71,7 @@ private:
         void ReadFromWindow() override {}
         void WriteToWindow() override {}
         ListControl& List(Category category) override { return m_lists[static_cast<int>(category)]; }
-        void ShowMessage(const std::string& text) override;
+        void ShowMessage(const std::string& text) override { ErrorSink().ShowMessage(text); }
         void CopySentences(const std::vector<std::string>&) override {}
 
     private:

@@ -13,6 +13,7 @@
 
 #include "figures.h"
 #include "output.h"
+#include "phrases.h"
 #include "version.h"
 #include "vocabulary.h"
 
@@ -60,13 +61,10 @@ int UsageError(const std::string& message) {
 
 std::string Quoted(const std::string& text) { return '"' + text + '"'; }
 
-std::string ListName(Category list) { return OfCategory<std::string>(list, "concept", "action", "object"); }
-std::string PolarityName(Polarity polarity) { return polarity == Polarity::Negative ? "negative" : "positive"; }
-
 // "the action list has no "Destroy"; did you mean "Destroys"?"
 std::string UnknownWord(Category list, const std::string& text) {
     const std::vector<std::string> closest = ClosestWords(list, text);
-    std::string message = "the " + ListName(list) + " list has no " + Quoted(text) + "; did you mean ";
+    std::string message = "the " + std::string(ListName(list)) + " list has no " + Quoted(text) + "; did you mean ";
     for (std::size_t i = 0; i < closest.size(); ++i) {
         message += (i == 0 ? "" : i + 1 == closest.size() ? " or " : ", ") + Quoted(closest[i]);
     }
@@ -106,12 +104,13 @@ int PutOneSentence(const std::vector<std::string>& typed, Figure figure, Output&
     const Polarity concept = ClassifyPolarity(parts.Word(Category::Concept));
     const Polarity object = ClassifyPolarity(parts.Word(Category::Object));
     if (concept != object) {
-        return Fail(Quoted(parts.Word(Category::Concept)) + " is a " + PolarityName(concept) + " concept and " +
-                    Quoted(parts.Word(Category::Object)) + " a " + PolarityName(object) +
+        return Fail(Quoted(parts.Word(Category::Concept)) + " is a " + std::string(PolarityName(concept)) +
+                    " concept and " + Quoted(parts.Word(Category::Object)) + " a " + std::string(PolarityName(object)) +
                     " object: a pick narrows the concepts and objects to its own polarity, so the lists never show both");
     }
     parts.figure = figure;
-    const std::string text = ComposeSentence(parts);
+    ErrorSink errors;
+    const std::string text = ComposeSentence(parts, errors);
     if (PutSentenceHeader(out, format)) PutSentence(out, format, SentenceOf(parts, text));
     return 0;
 }

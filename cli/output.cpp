@@ -12,9 +12,7 @@ namespace {
 
 using namespace std::string_view_literals;
 
-std::string_view ListName(Category list) { return OfCategory(list, "concept"sv, "action"sv, "object"sv); }
 std::string_view FigureName(Figure figure) { return figure == Figure::Metaphor ? "metaphor"sv : "simile"sv; }
-std::string_view PolarityName(Polarity polarity) { return polarity == Polarity::Negative ? "negative"sv : "positive"sv; }
 
 // The reason a write failed. The Windows runtime says EINVAL for a pipe whose
 // reader has gone; the system's own error tells it apart.
@@ -43,6 +41,9 @@ bool Output::Flush() {
     if (std::fflush(m_file) != 0) m_error = WriteError();
     return m_error == 0;
 }
+
+std::string_view ListName(Category list) { return OfCategory(list, "concept"sv, "action"sv, "object"sv); }
+std::string_view PolarityName(Polarity polarity) { return polarity == Polarity::Negative ? "negative"sv : "positive"sv; }
 
 bool PutSentenceHeader(Output& out, Format format) {
     return format != Format::Tsv || out.Put("concept\taction\tobject\tfigure\tsentence\n"sv);

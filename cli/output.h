@@ -56,6 +56,10 @@ private:
     int m_error = 0;
 };
 
+// The names the formats give a list and a polarity.
+std::string_view ListName(Category list);
+std::string_view PolarityName(Polarity polarity);
+
 // The header line of a format, none for text.
 bool PutSentenceHeader(Output& out, Format format);
 bool PutWordHeader(Output& out, Format format);

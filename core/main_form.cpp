@@ -158,11 +158,7 @@ std::optional<SentenceParts> MainForm::SelectedParts() {
 }
 
 void MainForm::ShowSentence(const SentenceParts& parts, bool userCanMake) {
-    const std::string concept = ConvertStringConcept(parts.Word(Category::Concept), parts.figure, m_window);
-    const std::string action = ConvertStringAction(parts.Word(Category::Action), parts.figure, m_window);
-    const std::string object = ConvertStringObject(parts.Word(Category::Object), parts.figure, m_window);
-    m_state.m_strOutput.clear();
-    AppendSentence(m_state.m_strOutput, parts.figure, concept, action, object);
+    m_state.m_strOutput = ComposeSentence(parts, m_window);
     m_window.WriteToWindow();
     if (m_sentences.empty() || m_sentences.back() != m_state.m_strOutput) {
         m_sentences.push_back(m_state.m_strOutput);

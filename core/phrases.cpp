@@ -175,4 +175,13 @@ void AppendSentence(std::string& text, Figure figure, std::string_view concept, 
     text.append(metaphor ? action : concept).append(metaphor ? concept : action).append(object);
 }
 
+std::string ComposeSentence(const SentenceParts& parts, MessageSink& sink) {
+    const std::string concept = ConvertStringConcept(parts.Word(Category::Concept), parts.figure, sink);
+    const std::string action = ConvertStringAction(parts.Word(Category::Action), parts.figure, sink);
+    const std::string object = ConvertStringObject(parts.Word(Category::Object), parts.figure, sink);
+    std::string text;
+    AppendSentence(text, parts.figure, concept, action, object);
+    return text;
+}
+
 }  // namespace quill

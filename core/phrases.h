@@ -20,4 +20,8 @@ std::string ConvertStringObject(const std::string& object, Figure figure, Messag
 void AppendSentence(std::string& text, Figure figure, std::string_view concept, std::string_view action,
                     std::string_view object);
 
+// The sentence of these words: each converted in turn, concept, action,
+// object (each failure said as it comes), and the phrases joined.
+std::string ComposeSentence(const SentenceParts& parts, MessageSink& sink);
+
 }  // namespace quill

@@ -66,13 +66,9 @@ Evil Wounds War --figure random                   | 2 | --figure random goes wit
 --version                                         | 0 | quillmere @VERSION@
 EOF
 
-# A usage error shows the usage, and --help the same with examples, on stdout.
 run --auto 0
-grep -q '^ *quillmere --auto \[N\]' "$err"
-verdict "a usage error shows the usage" $?
-run --help
-[ $? -eq 0 ] && grep -q '^ *quillmere --all' "$out" && grep -q -- '--seed' "$out" && grep -q '^Examples:' "$out"
-verdict "--help shows the usage and examples" $?
+grep -q '^ *quillmere --auto \[N\]' "$err" && run --help && grep -q '^ *quillmere --all' "$out" && grep -q '^Examples:' "$out"
+verdict "a usage error shows the usage, and --help the usage with examples on stdout" $?
 
 # The vocabulary: each word once, each with its polarity.
 run --words --format tsv
@@ -97,12 +93,10 @@ grep -qx $'Myself\tHeals\tFire\tsimile\tI am like a healing fire.' "$work/all.ts
     [ "$(sed -n '1p;2p' "$work/all.tsv" | cut -f1-4 | tr '\t\n' ' /')" = "Altruism Abuses A Caring Father metaphor/Altruism Abuses A Caring Father simile/" ]
 verdict "--all: in the lists' order, the metaphor first" $?
 run --all --format jsonl
-cut -f5 "$work/all.tsv" | cmp -s - <(node -e '
-    require("readline").createInterface({ input: process.stdin }).on("line", (line) => {
-        const s = JSON.parse(line);
-        if (Object.keys(s).join() !== "concept,action,object,figure,sentence") process.exit(1);
-        console.log(s.sentence);
-    });' <"$out")
+cut -f5 "$work/all.tsv" | cmp -s - <(node -e 'for (const line of require("fs").readFileSync(0, "utf8").trim().split("\n")) {
+    const s = JSON.parse(line);
+    console.log(Object.keys(s).join() === "concept,action,object,figure,sentence" ? s.sentence : "");
+}' <"$out")
 verdict "--format jsonl: a JSON object a line, the same sentences" $?
 
 # Auto Generate: the settings' modes hold, and a seed repeats its run.
@@ -112,11 +106,9 @@ sed 1d "$out" | awk -F'\t' 'FNR == NR { polarity[$1 FS $2] = $3; next }
                polarity["action" FS $2] != "negative" || $4 != "simile") bad++ }
     END { exit !(n == 200 && bad == 0) }' "$work/words.tsv" -
 verdict "--auto with fixed modes: positive concepts and objects, negative actions, similes" $?
-run --auto 50 --seed 9 && cp "$out" "$work/seed9"
-run --auto 50 --seed 10 && ! cmp -s "$out" "$work/seed9" && [ "$(sort -u "$out" | wc -l)" -gt 40 ]
-verdict "--auto: another seed, other sentences" $?
-run --auto 50 --seed 9 && cmp -s "$out" "$work/seed9"
-verdict "--auto: the same seed, the same sentences" $?
+run --auto 50 --seed 9 && cp "$out" "$work/seed9" && run --auto 50 --seed 9 && cmp -s "$out" "$work/seed9" &&
+    run --auto 50 --seed 10 && ! cmp -s "$out" "$work/seed9"
+verdict "--auto: the same seed, the same sentences; another seed, others" $?
 
 if [ ${#native[@]} -gt 0 ]; then
     [ -x "${native[0]}" ] || echo "no native build of the program at ${native[0]}: run tools/test"

@@ -354,9 +354,7 @@ HWND g_lists[3];
 bool g_undrawn[3];
 WNDPROC g_comboProc;
 LRESULT CALLBACK SeeRedraw(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    for (int i = 0; i < 3; ++i) {
-        if (message == WM_SETREDRAW && hwnd == g_lists[i]) g_undrawn[i] = !wParam;
-    }
+    for (int i = 0; message == WM_SETREDRAW && i < 3; ++i) g_undrawn[i] = hwnd == g_lists[i] ? !wParam : g_undrawn[i];
     return CallWindowProcW(g_comboProc, hwnd, message, wParam, lParam);
 }
 
@@ -364,20 +362,16 @@ LRESULT CALLBACK SeeRedraw(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 // included: the user is told, and the program goes on as before: the same
 // pick again narrows every list in full, and so does Reset after it.
 TEST(DialogLayer, APickThatRunsOutOfMemoryIsToldAndThenNothingIsLeftHalfDone) {
-    using Lists = std::vector<std::vector<std::string>>;
     auto listsOf = [](Win32Harness& h) {
-        Lists lists;
+        std::vector<std::vector<std::string>> lists;
         for (Category c : kCategories) lists.push_back(h.Entries(c));
         return lists;
     };
-    Lists every, narrowed;
-    {
-        Win32Harness reference;
-        every = listsOf(reference);
-        reference.PickText(Category::Concept, "Evil");
-        narrowed = listsOf(reference);
-    }
     Win32Harness h;
+    const auto every = listsOf(h);
+    h.PickText(Category::Concept, "Evil");
+    const auto narrowed = listsOf(h);
+    h.ClickReset();
     for (Category c : kCategories) {
         g_lists[static_cast<int>(c)] = h.Item(Win32Harness::ListId(c));
         g_comboProc = reinterpret_cast<WNDPROC>(

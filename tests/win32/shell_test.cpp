@@ -139,23 +139,20 @@ TEST(MainWindow, ARefillLeavesTheDroppedDownListLive) {
 // line by its text, which a name of its own would replace, each new text read
 // out; everything told is taken back before the controls go.
 TEST(MainWindow, ScreenReadersHearTheListsByNameAndTheOutputLineByItsText) {
-    std::map<HWND, std::pair<std::wstring, bool>> told, takenBack;  // name (none: empty), live region
+    using Heard = std::pair<std::wstring, bool>;  // name (none: empty), live region
+    std::map<HWND, Heard> told, takenBack;
     HWND concept, action, object, output;
     {
         Win32Harness h;
-        concept = h.Item(IDC_CONCEPT), action = h.Item(IDC_ACTION), object = h.Item(IDC_OBJECT);
-        output = h.Item(IDC_OUTPUT);
-        for (const RecordingDlg::Annotation& a : RecordingDlg::annotations) told[a.control] = {a.name ? a.name : L"", a.liveRegion};
-        RecordingDlg::annotations.clear();
+        concept = h.Item(IDC_CONCEPT), action = h.Item(IDC_ACTION), object = h.Item(IDC_OBJECT), output = h.Item(IDC_OUTPUT);
     }
-    using Heard = std::pair<std::wstring, bool>;
+    for (const RecordingDlg::Annotation& a : RecordingDlg::annotations) {
+        (a.annotate ? told : takenBack)[a.control] = {a.name ? a.name : L"", a.liveRegion};
+    }
     EXPECT_EQ(told[concept], Heard(L"Concept", false));
     EXPECT_EQ(told[action], Heard(L"Action", false));
     EXPECT_EQ(told[object], Heard(L"Object", false));
     EXPECT_EQ(told[output], Heard(L"", true)) << "the output line has no name of its own and is a live region";
-    for (const RecordingDlg::Annotation& a : RecordingDlg::annotations) {
-        if (!a.annotate) takenBack[a.control] = {a.name ? a.name : L"", a.liveRegion};
-    }
     EXPECT_EQ(takenBack, told);
 }
 
