@@ -1,11 +1,9 @@
-// What the console program asks of the core: the words as the program's lists
-// show them, a typed word found in its list, every sentence a user can make,
-// and Auto Generate's sentences one after another.
+// What the console program makes of the core's words: suggestions for a word
+// it does not know, and Auto Generate's sentences one after another.
 #pragma once
 
 #include <cstddef>
 #include <array>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,25 +13,15 @@
 #include "main_form.h"
 #include "sorted_list.h"
 #include "types.h"
+#include "word_lists.h"
 
 namespace quill::console {
 
-// A sentence and what it is made of, as views of texts that last at least
-// until the next sentence is made.
-struct Sentence {
-    std::array<std::string_view, 3> words;  // concept, action, object
-    Figure figure = Figure::Metaphor;
-    std::string_view text;
-};
+using Sentence = SentenceView;
 
-// The words of a list in the order the list shows them, each once.
-const std::vector<std::string>& ListWords(Category list);
-
-// The word of the list that the text names, whatever its case.
-std::optional<std::string> FindWord(Category list, const std::string& text);
-
-// The list's words nearest to a text that names none of them (fewest letters
-// added, removed or changed, whatever their case), at most three.
+// The list's words nearest to a text that names none of them, at most three,
+// each close enough to be what was meant: the fewest letters added, removed,
+// changed or swapped (whatever their case), at most a third of the text's.
 std::vector<std::string> ClosestWords(Category list, const std::string& text);
 
 // A phrase table's message, said on stderr as the program's message box says it.
@@ -44,11 +32,6 @@ public:
 
 // The sentence of these parts and this text.
 Sentence SentenceOf(const SentenceParts& parts, std::string_view text);
-
-// Every sentence a user can make, in the lists' order, the metaphor before the
-// simile of the same three words; each word's phrases are made once. The
-// sink is called until it answers false.
-void EachSentence(const std::function<bool(const Sentence&)>& sink);
 
 // Auto Generate pressed again and again on a freshly started program whose
 // settings are given, every press at second 1 of a minute, the generator

@@ -63,8 +63,7 @@ std::string LinkText(const SentenceParts& parts) {
 bool UserCanMake(const SentenceParts& parts) {
     const bool words = std::all_of(std::begin(kCategories), std::end(kCategories),
                                    [&parts](Category category) { return InCategory(category, parts.Word(category)); });
-    return words && IsOneOfTwo(parts.figure) &&
-           ClassifyPolarity(parts.Word(Category::Concept)) == ClassifyPolarity(parts.Word(Category::Object));
+    return words && IsOneOfTwo(parts.figure) && CanMeet(parts.Word(Category::Concept), parts.Word(Category::Object));
 }
 
 std::optional<SentenceParts> ParseLink(std::string_view text) {

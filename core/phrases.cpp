@@ -3,7 +3,6 @@
 #include "vocabulary.h"
 
 #include <algorithm>
-#include <cctype>
 #include <iterator>
 
 namespace quill {
@@ -126,11 +125,6 @@ const char kObjectFailure[] =
     "statements bypassed. String conversion failed.";
 
 const char kErrorPhrase[] = " *Error* ";
-
-std::string Lowercase(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
 
 template <class Row, std::size_t N>
 const Row* FindRow(const Row (&rows)[N], const std::string& word) {

@@ -16,7 +16,8 @@ std::string ConvertStringAction(const std::string& action, Figure figure, Messag
 std::string ConvertStringObject(const std::string& object, Figure figure, MessageSink& sink);
 
 // Appends the sentence the three phrases make, with nothing between them: the
-// metaphor begins with the action's phrase, any other figure with the concept's.
+// metaphor begins with the action's phrase, any other figure with the concept's,
+// and every figure ends with the object's.
 void AppendSentence(std::string& text, Figure figure, std::string_view concept, std::string_view action,
                     std::string_view object);
 

@@ -1,6 +1,7 @@
 #include "vocabulary.h"
 
 #include <algorithm>
+#include <cctype>
 #include <iterator>
 
 namespace quill {
@@ -84,6 +85,15 @@ Polarity ClassifyPolarity(const std::string& text) {
         return std::find(words.begin(), words.end(), text) != words.end();
     });
     return positive ? Polarity::Positive : Polarity::Negative;
+}
+
+bool CanMeet(const std::string& concept, const std::string& object) {
+    return ClassifyPolarity(concept) == ClassifyPolarity(object);
+}
+
+std::string Lowercase(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
 }
 
 }  // namespace quill

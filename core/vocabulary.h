@@ -27,4 +27,11 @@ bool InCategory(Category category, const std::string& text);
 // compared byte for byte with case; everything else is Negative.
 Polarity ClassifyPolarity(const std::string& text);
 
+// A concept and an object meet in a sentence only when they share a polarity:
+// every narrowing leaves the concept and object lists one polarity.
+bool CanMeet(const std::string& concept, const std::string& object);
+
+// The text with its ASCII letters made lowercase, as the phrases and a typed word's lookup take it.
+std::string Lowercase(std::string text);
+
 }  // namespace quill

@@ -22,7 +22,9 @@ run() {
     return $status
 }
 
-# arguments | exit status | for 0 the first line printed, else a pattern the message matches
+# arguments | exit status | for 0 the whole output, or "N lines" for a count of
+# them; else a pattern the message matches, a usage error's then followed by
+# the one line that points to the help
 while IFS='|' read -r arguments status expected; do
     eval "set -- $arguments"
     run "$@"
@@ -30,63 +32,86 @@ while IFS='|' read -r arguments status expected; do
     expected=${expected# }
     expected=${expected//@VERSION@/$QUILL_VERSION}
     if [ "$status" -eq 0 ]; then
-        [ "$actual" -eq 0 ] && [ "$(head -n 1 "$out")" = "$expected" ] && [ ! -s "$err" ]
+        [ "$actual" -eq 0 ] && [ ! -s "$err" ] &&
+            if [[ $expected =~ ^([0-9]+)\ lines$ ]]; then [ "$(wc -l <"$out")" -eq "${BASH_REMATCH[1]}" ]; else [ "$(cat "$out")" = "$expected" ]; fi
     else
         [ "$actual" -eq "$status" ] && [ ! -s "$out" ] && grep -Eq -- "^quillmere: $expected" "$err" &&
-            { [ "$(head -c 10 "$err")" = "quillmere:" ]; }
+            { [ "$(head -c 10 "$err")" = "quillmere:" ]; } &&
+            { [ "$(wc -l <"$err")" -eq 1 ] || [ "$(sed -n 2p "$err")" = "Try 'quillmere --help' for more information." ]; }
     fi
     verdict "quillmere ${arguments%"${arguments##*[! ]}"}" $?
 done <<'EOF'
 Evil Wounds War --simile                          | 0 | Evil is like a wounding war.
 Evil Wounds War                                   | 0 | Wounding evil is a war.
 Myself Heals Fire --figure simile                 | 0 | I am like a healing fire.
-Myself Heals Fire --figure metaphor               | 0 | Healing me is a fire.
+Myself Heals Fire --figure=metaphor               | 0 | Healing me is a fire.
 hell "provides for" BOMB                          | 0 | Providing for another, motivated by Hell is a bomb.
 Contentment Soothes Truce --simile                | 0 | Contentment is like a Soothing truce.
 "meter maid" Consumes fire                        | 0 | Consuming  meter maids are a fire.
-Evil Wounds War --format tsv                      | 0 | concept	action	object	figure	sentence
-Evil Destroy War                                  | 2 | the action list has no "Destroy"; did you mean "Destroys"\?
-Evill Wounds War                                  | 2 | the concept list has no "Evill"; did you mean "Evil"\?
-Evil Wounds Wars                                  | 2 | the object list has no "Wars"; did you mean "War"\?
+--auto 010 --seed 1                               | 0 | 10 lines
+--auto 08 --seed 1 --format tsv                   | 0 | 9 lines
+--words object                                    | 0 | 60 lines
+--version                                         | 0 | quillmere @VERSION@
+Evil Destroy War                                  | 2 | the action list has no "Destroy"; did you mean "Destroys"\?$
+Evil Destory War                                  | 2 | the action list has no "Destory"; did you mean "Destroys"\?$
+Hare Wounds War                                   | 2 | the concept list has no "Hare"; did you mean "Harm" or "Hate"\?$
+Evil Wounds Wars                                  | 2 | the object list has no "Wars"; did you mean "War"\?$
+- - -                                             | 2 | the concept list has no "-"; 'quillmere --words concept' lists its words$
+$'\e[31mRED' Wounds War                           | 2 | the concept list has no "\\x1B\[31mRED";
+$'a\rb' Wounds War                                | 2 | the concept list has no "a\\x0Db";
+Evil $'\xc2\x9b\xff' War                          | 2 | the action list has no "\\xC2\\x9B\\xFF";
 Evil Heals Garden --simile                        | 2 | "Evil" is a negative concept and "Garden" a positive object
-                                                  | 2 | give three words
+                                                  | 2 | give three words, --auto, --all or --words$
 Evil Wounds                                       | 2 | give three words
+Evil Wounds War Garden                            | 2 | "Garden" is an unexpected word$
 Evil Wounds War --auto                            | 2 | three words and --auto do not go together
+--auto 2 3                                        | 2 | "3" is an unexpected word$
 Evil Wounds War --seed 1                          | 2 | --seed does not go with three words
 Evil Wounds War --simile --figure metaphor        | 2 | --simile and --figure do not go together
 Evil Wounds War --figure random                   | 2 | --figure random goes with --auto only
---auto 0                                          | 2 | --auto: N must be
+--auto 0                                          | 2 | --auto takes a number from 1 to 9223372036854775807, not "0"$
+--auto 99999999999999999999                       | 2 | --auto takes a number from 1 to 9223372036854775807, not
+--auto ''                                         | 2 | --auto takes a number from 1 to 9223372036854775807$
+--auto --seed 0x10                                | 2 | --seed takes a number from 0 to 4294967295, not "0x10"$
+--auto --seed -1                                  | 2 | --seed takes a number from 0 to 4294967295, not "-1"$
+--auto --seed=4294967296                          | 2 | --seed takes a number from 0 to 4294967295, not
+--auto --seed ''                                  | 2 | --seed takes a number from 0 to 4294967295$
 --auto 2 --simile                                 | 2 | --simile does not go with --auto
---auto --convention sideways                      | 2 | --convention:
---all --format csv                                | 2 | --format:
+--auto --convention sideways                      | 2 | --convention takes conventional, unconventional or random, not "sideways"$
+--all --format                                    | 2 | --format takes text, tsv or jsonl$
+--all --format csv                                | 2 | --format takes text, tsv or jsonl, not "csv"$
+--all --format tsv --format=jsonl                 | 2 | --format is given more than once$
 --all --seed 1                                    | 2 | --seed does not go with --all
 --words object --polarity negative                | 2 | --polarity does not go with --words
---words colour                                    | 2 | --words:
---frobnicate                                      | 2 | The following argument was not expected
---version                                         | 0 | quillmere @VERSION@
+--words colour                                    | 2 | --words takes concept, action or object, not "colour"$
+--words ''                                        | 2 | --words takes concept, action or object$
+--words object --concept Garde                    | 2 | the concept list has no "Garde"
+--frobnicate                                      | 2 | unknown option "--frobnicate"$
+--simile=yes Evil Wounds War                      | 2 | --simile takes no value$
 EOF
 
-run --auto 0
-grep -q '^ *quillmere --auto \[N\]' "$err" && run --help && grep -q '^ *quillmere --all' "$out" && grep -q '^Examples:' "$out"
-verdict "a usage error shows the usage, and --help the usage with examples on stdout" $?
+run --help
+[ "$(awk 'length > 80' "$out")" = "" ] && grep -q '^Usage: quillmere CONCEPT ACTION OBJECT ' "$out" && grep -q '^ *or: *quillmere --all' "$out" &&
+    grep -q '^Examples:' "$out" && ! grep -Eq 'TEXT|UINT|Print this help' "$out"
+verdict "--help: the usage, the options and examples in our words, in 80 columns" $?
 
 # The vocabulary: each word once, each with its polarity.
 run --words --format tsv
 sed 1d "$out" >"$work/words.tsv"
 [ "$(cut -f1 "$work/words.tsv" | uniq -c | awk '{printf "%s %s ", $2, $1}')" = "concept 65 action 59 object 60 " ] &&
     [ "$(sort "$work/words.tsv" | uniq -d)" = "" ] &&
-    grep -qx $'action\tnourishes\tpositive' "$work/words.tsv" && grep -qx $'object\tVirus\tnegative' "$work/words.tsv"
-verdict "--words: each list's words once, with their polarities" $?
+    grep -qx $'action\tnourishes\tpositive' "$work/words.tsv" && grep -qx $'object\tVirus\tnegative' "$work/words.tsv" &&
+    run --words object --concept EVIL --format tsv && sed 1d "$out" | cmp -s - <(grep $'^object\t.*\tnegative$' "$work/words.tsv")
+verdict "--words: each list's words once, with their polarities; a concept's objects, its polarity's" $?
 
 # Every sentence once for each three words and figure, none of a concept and an
-# object of different polarities, every field safe in JSON and TSV unescaped.
+# object of different polarities.
 run --all --format tsv
 sed 1d "$out" >"$work/all.tsv"
 awk -F'\t' 'FNR == NR { polarity[$1 FS $2] = $3; next }
     { n++; seen[$1 FS $2 FS $3 FS $4]++
       if (polarity["concept" FS $1] == "" || polarity["concept" FS $1] != polarity["object" FS $3] ||
-          polarity["action" FS $2] == "" || ($4 != "metaphor" && $4 != "simile") || NF != 5) bad++
-      for (i = 1; i <= NF; i++) if ($i ~ /["\\]|[[:cntrl:]]/) bad++ }
+          polarity["action" FS $2] == "" || ($4 != "metaphor" && $4 != "simile") || NF != 5) bad++ }
     END { exit !(n == 230100 && length(seen) == n && bad == 0) }' "$work/words.tsv" "$work/all.tsv"
 verdict "--all: 230,100 sentences, each once, concept and object of one polarity" $?
 grep -qx $'Myself\tHeals\tFire\tsimile\tI am like a healing fire.' "$work/all.tsv" &&
@@ -106,9 +131,9 @@ sed 1d "$out" | awk -F'\t' 'FNR == NR { polarity[$1 FS $2] = $3; next }
                polarity["action" FS $2] != "negative" || $4 != "simile") bad++ }
     END { exit !(n == 200 && bad == 0) }' "$work/words.tsv" -
 verdict "--auto with fixed modes: positive concepts and objects, negative actions, similes" $?
-run --auto 50 --seed 9 && cp "$out" "$work/seed9" && run --auto 50 --seed 9 && cmp -s "$out" "$work/seed9" &&
-    run --auto 50 --seed 10 && ! cmp -s "$out" "$work/seed9"
-verdict "--auto: the same seed, the same sentences; another seed, others" $?
+run --auto 50 --seed 10 && cp "$out" "$work/seed10" && run --auto 50 --seed 010 && cmp -s "$out" "$work/seed10" &&
+    run --auto 50 --seed 9 && ! cmp -s "$out" "$work/seed10"
+verdict "--auto: the same seed, the same sentences, leading zeros and all; another seed, others" $?
 
 if [ ${#native[@]} -gt 0 ]; then
     [ -x "${native[0]}" ] || echo "no native build of the program at ${native[0]}: run tools/test"
@@ -119,15 +144,21 @@ fi
 
 # Output that cannot be written: a full disk fails with its reason; a closed
 # pipe ends the run at once and quietly.
-"${program[@]}" --all >/dev/full 2>"$err"
-status=$?
-[ $status -eq 1 ] && grep -q '^quillmere: write error: .*No space left on device' "$err"
-verdict "a full disk: a write error and status 1" $?
-start=$(date +%s%N)
-"${program[@]}" --auto 100000000 2>"$err" | head -n 1 >/dev/null
-status=${PIPESTATUS[0]}
-elapsed=$((($(date +%s%N) - start) / 1000000))
-[ "$status" -eq 0 ] || [ "$status" -eq 141 ] && [ ! -s "$err" ] && [ "$elapsed" -lt 20000 ]
-verdict "a closed pipe: a quiet end at once (status $status, $elapsed ms)" $?
+for command in --all --help --version; do
+    "${program[@]}" $command >/dev/full 2>"$err"
+    status=$?
+    [ $status -eq 1 ] && grep -q '^quillmere: write error: .*No space left on device' "$err"
+    verdict "a full disk: a write error and status 1 ($command)" $?
+done
+# SIGPIPE ends the program on Linux (141); where it is ignored, the write's
+# own error must end it, quietly and with 0.
+for ignored in '' PIPE; do
+    start=$(date +%s%N)
+    (if [ -n "$ignored" ]; then trap '' PIPE; fi; "${program[@]}" --auto 100000000 2>"$err" | head -n 1 >/dev/null; exit "${PIPESTATUS[0]}")
+    status=$?
+    elapsed=$((($(date +%s%N) - start) / 1000000))
+    { [ "$status" -eq 0 ] || { [ "$status" -eq 141 ] && [ -z "$ignored" ]; }; } && [ ! -s "$err" ] && [ "$elapsed" -lt 20000 ]
+    verdict "a closed pipe${ignored:+, SIGPIPE ignored}: a quiet end at once (status $status, $elapsed ms)" $?
+done
 
 verdicts

@@ -3,6 +3,7 @@
 // list is filled. Written out by hand from the word and phrase tables, so that a
 // slip in the program's own tables (a typo, a swapped column, a word in the
 // wrong list) shows here.
+#include <algorithm>
 #include <cctype>
 #include <string>
 #include <vector>
@@ -244,9 +245,15 @@ TEST_P(EveryWord, HasItsPolarityAndPhrases) {
     const auto convert = OfCategory(entry.category, &ConvertStringConcept, &ConvertStringAction, &ConvertStringObject);
     RecordingSink sink;
     EXPECT_EQ(ClassifyPolarity(entry.word), entry.polarity);
-    EXPECT_EQ(convert(entry.word, Figure::Metaphor, sink), entry.metaphor);
-    EXPECT_EQ(convert(entry.word, Figure::Simile, sink), entry.simile);
+    const std::string texts[] = {entry.word, convert(entry.word, Figure::Metaphor, sink), convert(entry.word, Figure::Simile, sink)};
+    EXPECT_EQ(texts[1], entry.metaphor);
+    EXPECT_EQ(texts[2], entry.simile);
     EXPECT_EQ(sink.messages, std::vector<std::string>{});
+    // The console program writes them into JSON and TSV unescaped.
+    for (const std::string& text : texts) {
+        EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~' && c != '"' && c != '\\'; }))
+            << text;
+    }
 }
 
 // Each case is named by its place in the table and its word's letters and digits.
