@@ -157,14 +157,24 @@ std::optional<SentenceParts> MainForm::SelectedParts() {
     return parts;
 }
 
+// In full or not at all: everything that takes memory is done before the
+// record changes, and a window that cannot show the sentence leaves the record
+// and the remembered sentences as they were, so Copy copies what is shown.
 void MainForm::ShowSentence(const SentenceParts& parts, bool userCanMake) {
-    m_state.m_strOutput = ComposeSentence(parts, m_window);
-    m_window.WriteToWindow();
-    if (m_sentences.empty() || m_sentences.back() != m_state.m_strOutput) {
-        m_sentences.push_back(m_state.m_strOutput);
-        if (m_sentences.size() > m_sentencesKept) m_sentences.pop_front();
+    std::string sentence = ComposeSentence(parts, m_window);
+    std::optional<SentenceParts> shown = userCanMake ? std::optional<SentenceParts>(parts) : std::nullopt;
+    const bool isNew = m_sentences.empty() || m_sentences.back() != sentence;
+    if (isNew) m_sentences.push_back(sentence);
+    m_state.m_strOutput.swap(sentence);
+    try {
+        m_window.WriteToWindow();
+    } catch (...) {
+        m_state.m_strOutput.swap(sentence);
+        if (isNew) m_sentences.pop_back();
+        throw;
     }
-    m_shownSentence = userCanMake ? std::optional<SentenceParts>(parts) : std::nullopt;
+    if (isNew && m_sentences.size() > m_sentencesKept) m_sentences.pop_front();
+    m_shownSentence = std::move(shown);
 }
 
 void MainForm::ShowMissingSelection() {
@@ -260,17 +270,18 @@ int MainForm::DrawModeBit(int value) {
 }
 
 void MainForm::SetUpAutoLists(Convention convention, Polarity polarity, Figure figure) {
-    m_state.m_bConventional = convention == Convention::Conventional ? 1 : 0;
-    m_state.m_nFigure = static_cast<int>(figure == Figure::Metaphor ? Figure::Metaphor : Figure::Simile);
     // Each list is restricted at once: the full vocabulary that a reset would
     // put there first could never be seen. A polarity of neither value
-    // restricts nothing, and the lists hold every word.
-    const bool conventional = m_state.m_bConventional != 0;
+    // restricts nothing, and the lists hold every word. The record changes
+    // only once every list is filled, so a fill that fails leaves it as it was.
+    const bool conventional = convention == Convention::Conventional;
     for (Category category : kCategories) {
         FillList(category, IsOneOfTwo(polarity)
                                ? WordsOf(TargetPolarity(category, Category::Concept, polarity, conventional))
                                : Holding::EveryWord);
     }
+    m_state.m_bConventional = conventional ? 1 : 0;
+    m_state.m_nFigure = static_cast<int>(figure == Figure::Metaphor ? Figure::Metaphor : Figure::Simile);
     SelectBlanks();
 }
 

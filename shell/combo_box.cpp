@@ -1,5 +1,6 @@
 #include "combo_box.h"
 
+#include <new>
 #include <numeric>
 
 #include "text.h"
@@ -43,10 +44,15 @@ void ComboBox::ShowFill(const std::vector<std::string>& texts) {
     const std::size_t characters = std::accumulate(
         texts.begin(), texts.end(), std::size_t{0},
         [](std::size_t sum, const std::string& text) { return sum + text.size() + 1; });
-    SendMessageW(m_hWnd, CB_INITSTORAGE, texts.size(), static_cast<LPARAM>(characters * sizeof(wchar_t)));
+    // The list's storage is the system's: out of it, the fill fails as it
+    // would out of the program's own memory, and is recorded as failed.
+    auto fits = [](LRESULT answer) {
+        if (answer == CB_ERRSPACE) throw std::bad_alloc();
+    };
+    fits(SendMessageW(m_hWnd, CB_INITSTORAGE, texts.size(), static_cast<LPARAM>(characters * sizeof(wchar_t))));
     for (const std::string& text : texts) {
         const std::wstring wide = Widen(text);
-        SendMessageW(m_hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+        fits(SendMessageW(m_hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str())));
     }
 }
 

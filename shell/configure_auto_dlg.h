@@ -27,7 +27,7 @@ protected:
     // OK only closes: every change has reached the main form already.
     void OnOK() override { EndDialog(IDOK); }
     void PostNcDestroy() override;
-    // Unowned, it reports to the main window that opened it.
+    // Unowned, it reports to the main window that opened it once it is gone.
     HWND MainWindow() const override;
 
 private:

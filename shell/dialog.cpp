@@ -82,11 +82,12 @@ void Dialog::EndDialog(INT_PTR result) {
 
 bool Dialog::UpdateData(bool saveAndValidate) {
     if (!m_hWnd) return false;
-    // Off again however the exchange ends, a thrown exception included.
+    // Back as it was however the exchange ends, a thrown exception included.
     struct Exchanging {
         bool& flag;
-        explicit Exchanging(bool& on) : flag(on) { flag = true; }
-        ~Exchanging() { flag = false; }
+        const bool found;
+        explicit Exchanging(bool& on) : flag(on), found(on) { flag = true; }
+        ~Exchanging() { flag = found; }
     } exchanging(m_exchanging);
     DataExchange exchange(m_hWnd, saveAndValidate);
     DoDataExchange(exchange);
@@ -134,11 +135,16 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     try {
         return self->HandleMessage(message, wParam, lParam);
     } catch (...) {
-        // Exceptions never cross into Windows: the user is told, and the
-        // message gets the default handling. Nothing here allocates, so that
-        // running out of memory is told too, and the object is not touched:
-        // the command may have released it.
-        ::MessageBoxW(IsWindow(main) ? main : nullptr, kCommandFailed, ApplicationName().c_str(), MB_OK);
+        // Exceptions never cross into Windows: the user is told, over the
+        // window they were using (so the focus comes back there after OK), or
+        // with a beep where no box can be shown; the message then gets the
+        // default handling. Nothing here allocates, so that running out of
+        // memory is told too, and the object is not touched: the command may
+        // have released it.
+        HWND owner = IsWindow(hwnd) ? hwnd : IsWindow(main) ? main : nullptr;
+        if (!::MessageBoxW(owner, kCommandFailed, ApplicationName().c_str(), MB_OK | MB_ICONERROR)) {
+            MessageBeep(MB_ICONERROR);
+        }
         return FALSE;
     }
 }

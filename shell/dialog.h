@@ -50,7 +50,8 @@ protected:
     // The window has had its last message; the object may release itself.
     virtual void PostNcDestroy() {}
     // The program's main window, which owns the message that a command could
-    // not be finished: the window's root owner unless a window says otherwise.
+    // not be finished when the command ended its own window: the window's root
+    // owner unless a window says otherwise.
     virtual HWND MainWindow() const { return GetAncestor(m_hWnd, GA_ROOTOWNER); }
 
 private:

@@ -324,10 +324,13 @@ TEST(DialogLayer, TellsOfACommandThatStopsAndTouchesNothingOfAnObjectItsCommandR
     ASSERT_TRUE(dialog->Create(nullptr));
     HWND window = dialog->GetSafeHwnd();
     std::vector<std::wstring> told;
-    const bool ran = RunWhileModal([window] { Click(window, IDC_RANDOMIZE_CONVENTION); }, [&h, &told] {
+    const bool ran = RunWhileModal([window] { Click(window, IDC_RANDOMIZE_CONVENTION); }, [window, &told] {
         HWND box = FindThreadWindow(win::ApplicationName());
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(GetWindow(box, GW_OWNER), h.Window()) << "the main window owns the message";
+        EXPECT_EQ(GetWindow(box, GW_OWNER), window) << "told over the window in use";
+        HICON icon = nullptr;
+        for (HWND c = GetWindow(box, GW_CHILD); c && !icon; c = GetWindow(c, GW_HWNDNEXT)) icon = reinterpret_cast<HICON>(SendMessageW(c, STM_GETICON, 0, 0));
+        EXPECT_EQ(icon, LoadIconW(nullptr, IDI_ERROR)) << "an error's icon, which also sounds";
         told = ChildTexts(box);
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     });
@@ -349,64 +352,126 @@ TEST(DialogLayer, TellsOfACommandThatStopsAndTouchesNothingOfAnObjectItsCommandR
     DestroyWindow(g_witness);
 }
 
-// The lists, and whether each was last told to stop drawing, seen by a subclass of it.
+// The lists, whether each was last told to stop drawing, and their storage,
+// seen by a subclass of each: out of it (CB_ERRSPACE) from that many added
+// entries on (never while negative).
 HWND g_lists[3];
 bool g_undrawn[3];
+long g_entriesLeft = -1;
+bool g_refused = false;  // an allocation or an entry was refused
 WNDPROC g_comboProc;
 LRESULT CALLBACK SeeRedraw(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     for (int i = 0; message == WM_SETREDRAW && i < 3; ++i) g_undrawn[i] = hwnd == g_lists[i] ? !wParam : g_undrawn[i];
+    if (message == CB_ADDSTRING && g_entriesLeft == 0) {
+        g_refused = true;
+        return CB_ERRSPACE;
+    }
+    if (message == CB_ADDSTRING && g_entriesLeft > 0) --g_entriesLeft;
     return CallWindowProcW(g_comboProc, hwnd, message, wParam, lParam);
 }
 
-// Out of memory at any point of a narrowing pick, the exchange and the fills
-// included: the user is told, and the program goes on as before: the same
-// pick again narrows every list in full, and so does Reset after it.
-TEST(DialogLayer, APickThatRunsOutOfMemoryIsToldAndThenNothingIsLeftHalfDone) {
+// Out of memory, or out of a list's storage, at any point of a press after a
+// sentence is shown: the user is told, and nothing is left half done: the line
+// shows what Copy copies and what Copy All copies last, no list is left
+// undrawn, and the same press again, then Reset, fill every list in full.
+TEST(DialogLayer, APressThatRunsOutOfMemoryIsToldAndThenNothingIsLeftHalfDone) {
+    struct Press {
+        const char* name;
+        long* budget;
+        // Whether the press can be made, made ready without the memory it counts; then the press.
+        std::function<bool(Win32Harness&)> aim;
+        std::function<void(Win32Harness&)> press;
+    };
+    int evil = 0;  // where the pick finds "Evil"
+    const auto aimAtEvil = [&evil](Win32Harness& h) {
+        const std::vector<std::string> concepts = h.Entries(Category::Concept);
+        evil = static_cast<int>(std::find(concepts.begin(), concepts.end(), "Evil") - concepts.begin());
+        return evil < static_cast<int>(concepts.size());
+    };
+    const auto pick = [&evil](Win32Harness& h) { PickEntry(h.Window(), IDC_CONCEPT, evil); };
+    const auto script = [](Win32Harness& h) {
+        h.Chance().ScriptRands({5, 6, 7});
+        return true;
+    };
+    const auto click = [](int id) { return [id](Win32Harness& h) { h.Click(id); }; };
+    const Press presses[] = {
+        {"pick", &g_allocationsLeft, aimAtEvil, pick},
+        {"pick", &g_entriesLeft, aimAtEvil, pick},
+        {"Generate", &g_allocationsLeft, [](Win32Harness& h) {
+             h.PickText(Category::Concept, "Joy");
+             h.PickText(Category::Action, "Heals");
+             h.PickText(Category::Object, "Garden");
+             return true;
+         }, click(IDC_GENERATE)},
+        {"Auto Generate", &g_allocationsLeft, script, click(IDC_AUTO_GENERATE)},
+        {"Auto Generate", &g_entriesLeft, script, click(IDC_AUTO_GENERATE)},
+    };
     auto listsOf = [](Win32Harness& h) {
         std::vector<std::vector<std::string>> lists;
         for (Category c : kCategories) lists.push_back(h.Entries(c));
         return lists;
     };
-    Win32Harness h;
-    const auto every = listsOf(h);
-    h.PickText(Category::Concept, "Evil");
-    const auto narrowed = listsOf(h);
-    h.ClickReset();
-    for (Category c : kCategories) {
-        g_lists[static_cast<int>(c)] = h.Item(Win32Harness::ListId(c));
-        g_comboProc = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(g_lists[static_cast<int>(c)], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SeeRedraw)));
-    }
-    const int evil = static_cast<int>(std::find(every[0].begin(), every[0].end(), "Evil") - every[0].begin());
-    int failures = 0;
-    for (long failing = 0;; ++failing) {
-        std::vector<std::wstring> told;
-        const bool ran = RunWhileModal([&] {
-            g_allocationsLeft = failing;
-            PickEntry(h.Window(), IDC_CONCEPT, evil);
-            g_allocationsLeft = -1;
-        }, [&told] {
-            g_allocationsLeft = -1;  // memory is back while the user reads
-            // Every message that failed meanwhile told the user too.
-            for (HWND box : ThreadWindows()) {
-                if (TextOf(box) != win::ApplicationName()) continue;
-                told = ChildTexts(box);
-                PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-            }
-        });
-        if (!ran) break;  // the pick ran to its end
-        ++failures;
-        ASSERT_NE(std::find(told.begin(), told.end(), win::kCommandFailed), told.end()) << "allocation " << failing;
-        for (bool undrawn : g_undrawn) EXPECT_FALSE(undrawn) << "a list left undrawn at allocation " << failing;
-        const std::vector<std::string> concepts = h.Entries(Category::Concept);
-        if (std::find(concepts.begin(), concepts.end(), "Evil") != concepts.end()) {
-            h.PickText(Category::Concept, "Evil");
-            EXPECT_TRUE(listsOf(h) == narrowed) << "the pick after allocation " << failing << " failed";
+    for (const Press& row : presses) {
+        SCOPED_TRACE(std::string(row.name) + (row.budget == &g_entriesLeft ? ", out of list storage" : ", out of memory"));
+        Win32Harness h;
+        SetAutoModes(h.State(), false, 1, 1, 1);
+        h.Chance().SetSeconds(1);
+        const auto every = listsOf(h);
+        // A sentence shown, then the lists full again.
+        const auto ready = [&h, &row] {
+            h.ClickReset();
+            h.MakeByHand({{"Evil", "Wounds", "War"}, Figure::Metaphor});
+            h.ClickReset();
+            return row.aim(h);
+        };
+        ASSERT_TRUE(ready());
+        row.press(h);
+        const auto pressed = listsOf(h);
+        const std::string sentence = h.Output();
+        for (Category c : kCategories) {
+            g_lists[static_cast<int>(c)] = h.Item(Win32Harness::ListId(c));
+            g_comboProc = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrW(g_lists[static_cast<int>(c)], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SeeRedraw)));
         }
-        h.ClickReset();
-        ASSERT_TRUE(listsOf(h) == every) << "Reset after allocation " << failing << " failed";
+        int failures = 0;
+        for (long failing = 0;; ++failing) {
+            ASSERT_TRUE(ready());
+            std::vector<std::wstring> told;
+            g_refused = false;
+            const bool ran = RunWhileModal([&] {
+                *row.budget = failing;
+                row.press(h);
+                *row.budget = -1;
+            }, [&told] {
+                g_allocationsLeft = g_entriesLeft = -1;  // memory is back while the user reads
+                // Every message that failed meanwhile told the user too.
+                for (HWND box : ThreadWindows()) {
+                    if (TextOf(box) != win::ApplicationName()) continue;
+                    told = ChildTexts(box);
+                    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                }
+            });
+            if (!g_refused) {  // the press ran to its end within what it was allowed
+                EXPECT_FALSE(ran);
+                break;
+            }
+            ++failures;
+            ASSERT_NE(std::find(told.begin(), told.end(), win::kCommandFailed), told.end()) << "refused at " << failing;
+            for (bool undrawn : g_undrawn) EXPECT_FALSE(undrawn) << "a list left undrawn at " << failing;
+            h.ClickCopy();
+            EXPECT_EQ(h.Clipboard(), h.Output()) << "Copy after " << failing;
+            h.ClickCopyAll();
+            const std::string all = h.Clipboard();
+            EXPECT_EQ(all.substr(all.rfind('\n') + 1), h.Output()) << "Copy All after " << failing;  // npos + 1 is 0
+            if (row.aim(h)) {
+                row.press(h);
+                EXPECT_TRUE(listsOf(h) == pressed && h.Output() == sentence) << "the press after " << failing << " failed";
+            }
+            h.ClickReset();
+            ASSERT_TRUE(listsOf(h) == every) << "Reset after " << failing << " failed";
+        }
+        EXPECT_GT(failures, 0);
     }
-    EXPECT_GT(failures, 0);
 }
 
 // The texts of a window's controls that do not fit them in the font they are
@@ -463,7 +528,7 @@ TEST(Layout, EveryTextFitsItsControl) {
 }  // namespace quill::test
 
 void* operator new(std::size_t size) {
-    if (quill::test::g_allocationsLeft == 0) throw std::bad_alloc();
+    if (quill::test::g_allocationsLeft == 0) throw quill::test::g_refused = true, std::bad_alloc();
     if (quill::test::g_allocationsLeft > 0) --quill::test::g_allocationsLeft;
     if (void* block = std::malloc(size ? size : 1)) {
         ++quill::test::g_liveAllocations;
