@@ -33,7 +33,7 @@ public:
 protected:
     // How the About window opens the web site.
     ShellOpen m_shellOpen = ShellExecuteOnDemand;
-    // How the lists and the output line are named to screen readers.
+    // How the lists are named to screen readers, and the output line made a live region.
     Annotate m_annotate = AnnotateForScreenReaders;
 
     void DoDataExchange(DataExchange& dx) override;
@@ -60,7 +60,7 @@ private:
     // Copy and Copy All, at a point of the screen or, from the keyboard, below the line.
     void ShowSentenceMenu(const POINT* at);
     bool OnDestroy(WPARAM wParam, LPARAM lParam, LRESULT& result);
-    // The names of the lists and of the output line, a live region, given
+    // The names of the lists, and the output line as a live region, given
     // when the window opens and taken back when it goes.
     void AnnotateControls(bool annotate);
 

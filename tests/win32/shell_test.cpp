@@ -3,6 +3,7 @@
 // The layout itself is the .rc's, seen in the screenshots at three DPIs.
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -78,9 +79,10 @@ TEST(MainWindow, ProgramChangesRaiseNoNotificationAndEachNewSentenceIsReadOut) {
     UnhookWinEvent(hook);
 }
 
-// The console program's --auto with seed 1 shows, press for press, what a
-// freshly started window shows when each Auto Generate falls at second 1.
-TEST(MainWindow, AutoGenerateAtSecondOneIsTheConsoleProgramsFirstSeed) {
+// The console program's --auto with seed 1 prints, press for press, what the
+// window shows at second 1 drawing from the Windows runtime's published
+// sequence as srand(1) starts it (the test's generator, not the program's).
+TEST(MainWindow, ConsoleSeedOneMatchesTheWindowOnThePublishedRandSequence) {
     wchar_t folder[MAX_PATH];
     const DWORD length = GetModuleFileNameW(nullptr, folder, MAX_PATH);
     // Quoted whole as well, for cmd /c to take the quotes of the path alone.
@@ -139,7 +141,7 @@ TEST(MainWindow, ARefillLeavesTheDroppedDownListLive) {
 // line by its text, which a name of its own would replace, each new text read
 // out; everything told is taken back before the controls go.
 TEST(MainWindow, ScreenReadersHearTheListsByNameAndTheOutputLineByItsText) {
-    using Heard = std::pair<std::wstring, bool>;  // name (none: empty), live region
+    using Heard = std::pair<std::optional<std::wstring>, bool>;  // name, live region
     std::map<HWND, Heard> told, takenBack;
     HWND concept, action, object, output;
     {
@@ -147,12 +149,12 @@ TEST(MainWindow, ScreenReadersHearTheListsByNameAndTheOutputLineByItsText) {
         concept = h.Item(IDC_CONCEPT), action = h.Item(IDC_ACTION), object = h.Item(IDC_OBJECT), output = h.Item(IDC_OUTPUT);
     }
     for (const RecordingDlg::Annotation& a : RecordingDlg::annotations) {
-        (a.annotate ? told : takenBack)[a.control] = {a.name ? a.name : L"", a.liveRegion};
+        (a.annotate ? told : takenBack)[a.control] = {a.name ? std::optional<std::wstring>(a.name) : std::nullopt, a.liveRegion};
     }
     EXPECT_EQ(told[concept], Heard(L"Concept", false));
     EXPECT_EQ(told[action], Heard(L"Action", false));
     EXPECT_EQ(told[object], Heard(L"Object", false));
-    EXPECT_EQ(told[output], Heard(L"", true)) << "the output line has no name of its own and is a live region";
+    EXPECT_EQ(told[output], Heard(std::nullopt, true)) << "the output line has no name of its own and is a live region";
     EXPECT_EQ(takenBack, told);
 }
 
