@@ -6,7 +6,7 @@
 // name, as a screen reader user finds it; what an engine cannot do is said
 // by its `can`. And a small web server, for the pages and the site.
 import { readFileSync, writeFileSync } from 'node:fs';
-import { createServer } from 'node:http';
+import { STATUS_CODES, createServer } from 'node:http';
 import { extname } from 'node:path';
 import puppeteer from 'puppeteer-core';
 import { Builder, By, Key, WebElement } from 'selenium-webdriver';
@@ -20,8 +20,9 @@ export const chromiumArgs = ['--no-sandbox', '--disable-gpu', '--disable-backgro
 
 // Serves on 127.0.0.1 the file that route(url) names, as a host that lets
 // browsers keep it an hour would, or redirects to the address it names as
-// { redirect }; the same port again after a stop. Every path asked for is
-// noted in `asked`.
+// { redirect }, or answers with { status }; an error's status and reason are
+// its text. The same port again after a stop. Every path asked for is noted
+// in `asked`.
 export function serve(route) {
   const types = { '.html': 'text/html', '.js': 'text/javascript', '.webmanifest': 'application/manifest+json',
     '.png': 'image/png', '.txt': 'text/plain' };
@@ -32,11 +33,12 @@ export function serve(route) {
     try {
       const file = route(url);
       if (file.redirect) return response.writeHead(301, { location: file.redirect }).end();
+      if (file.status) throw file;
       const body = readFileSync(file);
       response.writeHead(200, { 'content-type': types[extname(file)] ?? 'text/html', 'cache-control': 'max-age=3600' })
         .end(body);
-    } catch (missing) {
-      response.writeHead(404).end();
+    } catch ({ status = 404 }) {
+      response.writeHead(status, { 'content-type': 'text/plain' }).end(`${status} ${STATUS_CODES[status]}`);
     }
   });
   let port = 0;

@@ -12,9 +12,9 @@
 // the test checks what the user sees instead and says so.
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { copyFileSync, mkdirSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import { dirname, join } from 'node:path';
+import { join } from 'node:path';
 import { after, before, test as nodeTest } from 'node:test';
 import { pathToFileURL } from 'node:url';
 import { launch, serve } from './browsers.mjs';
@@ -38,13 +38,14 @@ const test = (name, fn) => nodeTest(name, { timeout: 120_000 }, fn);
 // under /NAME/ from the folder `served` names for NAME, the longest first.
 // The file named `stale` comes with other bytes, as an older copy on the way
 // would; a folder named in `redirecting` answers its own address with a
-// redirect to its index.html, as some hosts do.
-const served = { folders: { 'quillmere/': sitePath }, stale: null, redirecting: [] };
+// redirect to its index.html, as some hosts do, one in `refusing` with 403.
+const served = { folders: { 'quillmere/': sitePath }, stale: null, redirecting: [], refusing: [] };
 const server = serve((url) => {
   if (url.hostname === 'quillmere.test') return pagePath;
   const folder = Object.keys(served.folders).sort((a, b) => b.length - a.length).find((name) => url.pathname.startsWith(`/${name}`));
   const file = url.pathname.slice(folder.length + 1);
   if (file === '' && served.redirecting.includes(folder)) return { redirect: `/${folder}index.html` };
+  if (file === '' && served.refusing.includes(folder)) return { status: 403 };
   if (file === served.stale) return join(served.folders[folder], 'icon-192.png');
   return join(served.folders[folder], file === '' || file.endsWith('/') ? `${file}index.html` : file);
 });
@@ -114,6 +115,7 @@ async function openAt(url, { viewport = { width: 1280, height: 800 }, colorSchem
   page ??= await (await browser(colorScheme)).open(viewport);
   await page.goto(url);
   const main = await page.find('main', '');
+  assert.ok(main, `the page opens at ${url}`);
   Object.assign(page, { messages: [], copied: null, settings: null, c: { main, ...await findAll(page, main, mainControls) } });
   return page;
 }
@@ -771,35 +773,32 @@ test('screenshots: phone, tablet and desktop, light and dark, each dialog, nothi
 });
 
 // A build of the site as the build's own step makes it, from the page with
-// `change` made to it and from the worker's source with `workerChange`.
-function buildSite(name, change, workerChange = (worker) => worker) {
+// `change` made to it.
+function buildSite(name, change) {
   const folder = join(artifacts, `${engine}-${name}`);
-  const sources = `${folder}-sources`;
-  mkdirSync(sources, { recursive: true });
-  const siteSources = dirname(process.env.QUILL_SITE_SCRIPT);
-  for (const file of readdirSync(siteSources)) copyFileSync(join(siteSources, file), join(sources, file));
-  writeFileSync(join(sources, 'sw.js.in'), workerChange(readFileSync(join(sources, 'sw.js.in'), 'utf8')));
   writeFileSync(`${folder}.html`, change(readFileSync(pagePath, 'utf8')));
   const made = spawnSync(process.env.QUILL_CMAKE, [`-DPAGE=${folder}.html`, `-DICONS=${process.env.QUILL_SITE_ICONS}`,
-    `-DOUT=${folder}`, `-DNODE=${process.execPath}`, '-P', join(sources, 'make_site.cmake')], { encoding: 'utf8' });
+    `-DOUT=${folder}`, `-DNODE=${process.execPath}`, '-P', process.env.QUILL_SITE_SCRIPT], { encoding: 'utf8' });
   assert.equal(made.status, 0, made.stderr);
   return folder;
 }
-// With the server stopped, each address opens the page, which makes
-// sentences; and the worker alone, past the browser's HTTP cache, answers
-// the page with a query.
-async function offline(page, paths) {
+const newer = (html) => html.replace('<h1>Quillmere</h1>', '<h1>Quillmere, newer</h1>');
+const ready = (page) => page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+// With the server stopped, the copy in FOLDER opens at each of the page's
+// addresses, at fresh ones too (which no HTTP cache can answer), and stays
+// there; at each of `others` it opens at the folder's own; and it makes
+// sentences.
+async function offline(page, folder, others = []) {
   await server.stop();
   try {
-    for (const path of paths) {
-      page = await openAt(`${origin}${path}`, { page });
+    const at = `${origin}/${folder}`;
+    const pages = ['', `?${++openings}`, `index.html?${++openings}`];
+    for (const [path, lands] of [...pages.map((path) => [path, path]), ...others.map((path) => [path, ''])]) {
+      page = await openAt(`${at}${path}`, { page });
+      assert.equal(await page.evaluate(() => location.href.split('#')[0]), `${at}${lands}`, path);
       for (const [list, word] of ['Evil', 'Wounds', 'War'].entries()) await act(page, ['pick', list, word]);
       await act(page, ['generate']);
       assert.equal(await text(page, page.c.sentence), 'Wounding evil is a war.', path);
-      if (!path.endsWith('/')) continue;
-      const answered = await page.evaluate((address) => fetch(address, { cache: 'no-store' })
-        .then((response) => response.text()).then((body) => body.includes('<main'), () => false), `${path}?query`);
-      assert.ok(answered, `the worker answers ${path}?query`);
     }
     assert.deepEqual((await page.problems()).filter((problem) => !problem.startsWith(`request: ${origin}`)), []);
   } finally {
@@ -807,29 +806,38 @@ async function offline(page, paths) {
   }
   return page;
 }
-
-// What Cache Storage holds, read by the page: each cache's name and the paths
-// it holds. The browser's HTTP cache, which may answer what a worker lost,
-// has no say in it.
-const held = (page) => page.evaluate(async () => Object.fromEntries(await Promise.all((await caches.keys()).map(
-  async (name) => [name, (await (await caches.open(name)).keys()).map(({ url }) => new URL(url).pathname).sort()]))));
-// The paths of the files that a copy of the site in FOLDER keeps: all but the worker and robots.txt.
-const siteFiles = (folder) => readdirSync(sitePath).filter((file) => !['sw.js', 'robots.txt'].includes(file))
-  .map((file) => `/${folder}${file === 'index.html' ? '' : file}`).sort();
-// The name of the cache of the copy in FOLDER that holds exactly its files, if any.
-const cacheOf = async (page, folder) => Object.entries(await held(page))
-  .find(([name, paths]) => name.startsWith(`quillmere ${origin}/${folder} `) && paths.join() === siteFiles(folder).join())?.[0];
+// The page of the copy at this address lost from every cache (storage
+// cleared in part), or every cache (cleared in whole).
+const lose = (page, at, whole = false) => page.evaluate((page, all) => caches.keys().then((names) => Promise.all(
+  names.map(async (name) => {
+    if (all) return caches.delete(name);
+    const cache = await caches.open(name);
+    for (const request of await cache.keys()) if (request.url.startsWith(page)) await cache.delete(request);
+  }))), `${at}index.html`, whole);
+// Each address's answer as the browser shows it, beside the host's own answer there.
+async function answers(page, urls) {
+  const shown = [];
+  for (const url of urls) {
+    await page.goto(url);
+    shown.push([url, await page.evaluate(() => document.body.textContent)]);
+  }
+  await page.problems();  // what the engine says of the host's errors
+  return [shown, await Promise.all(urls.map(async (url) => [url, await (await fetch(url)).text()]))];
+}
+const offered = (page) => until(page, () => document.querySelector('[aria-label="New version"]').textContent ===
+  'A new version of Quillmere is ready.');
 
 // The published site, from a folder of 127.0.0.1 that lets browsers keep its
-// files an hour: installable, its worker in control after a reload, its files
-// in its cache; showing the page again asks for a newer build, which is
-// offered, and Reload shows it with the same sentence, its old cache gone and
-// the last release's cache of this folder too, not another folder's; a file
-// lost from the cache comes back at the next visit; offline, every address
-// inside the site opens the page.
+// files an hour: installable, its worker in control after a reload; showing
+// the page again asks for a newer build, which is offered, in a page opened
+// while it waits too, and Reload shows it with the same sentence, our earlier
+// caches of this folder gone, nothing else. Storage cleared in whole, one
+// visit keeps the page again; offline, every address inside the site opens
+// the page, while online the host answers any that is no file of the site.
+// The page lost while the host has a newer build still opens.
 test('the site installs, offers a newer build at once, and opens offline at any of its addresses', async (t) => {
   let page = await openAt(`${origin}/quillmere/`);
-  await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+  await ready(page);
   if (can.devTools) {
     const { installabilityErrors } = await page.cdp('Page.getInstallabilityErrors');
     assert.deepEqual(installabilityErrors, [], 'Chromium can install it');
@@ -839,11 +847,14 @@ test('the site installs, offers a newer build at once, and opens offline at any 
   }
   page = await openAt(`${origin}/quillmere/?again#${evilLink}`, { page });
   assert.equal(await page.evaluate(() => Boolean(navigator.serviceWorker.controller)), true, 'the worker controls the page');
-  const version = await cacheOf(page, 'quillmere/');
-  assert.ok(version, 'the worker keeps every file of the site');
-  // The last release's caches, one of this folder's, one of a copy in a folder inside it.
-  await page.evaluate((folder) => Promise.all([['quillmere-1.0.0.0', ''], ['quillmere-1.0.0.0-beta', 'beta/']].map(
-    ([name, inside]) => caches.open(name).then((cache) => cache.put(`${folder}${inside}`, new Response('old'))))), `${origin}/quillmere/`);
+  // Our earlier caches in today's format and the one before, of this folder,
+  // of a copy in a folder inside it, and one that holds nothing.
+  const earlier = { [`quillmere ${origin}/quillmere/ 0123456789abcdef`]: [''], 'quillmere-0123456789abcdef': ['', 'icon-192.png'],
+    [`quillmere ${origin}/quillmere/beta/ 0123456789abcdef`]: ['beta/'], 'quillmere-fedcba9876543210': ['', 'beta/'],
+    'quillmere-00000000000000ff': [] };
+  await page.evaluate((folder, made) => Promise.all(Object.entries(made).map(([name, paths]) => caches.open(name)
+    .then((cache) => Promise.all(paths.map((path) => cache.put(`${folder}${path}`, new Response('old'))))))),
+  `${origin}/quillmere/`, earlier);
   // Showing the page asks for a newer build, whatever the browser's own checks do.
   await page.evaluate(() => {
     window.updatesAsked = 0;
@@ -854,7 +865,7 @@ test('the site installs, offers a newer build at once, and opens offline at any 
     };
   });
 
-  served.folders['quillmere/'] = buildSite('newer', (html) => html.replace('<h1>Quillmere</h1>', '<h1>Quillmere, newer</h1>'));
+  served.folders['quillmere/'] = buildSite('newer', newer);
   if (can.hide) {
     await page.hideAndShow();
   } else {
@@ -862,60 +873,90 @@ test('the site installs, offers a newer build at once, and opens offline at any 
     await page.evaluate(() => document.dispatchEvent(new Event('visibilitychange')));
   }
   await until(page, () => window.updatesAsked > 0);
-  await until(page, (status) => status.textContent === 'A new version of Quillmere is ready.', await page.find('status', 'New version'));
+  await offered(page);
   // The offer as it shows: nothing for axe, every edge 3:1.
   assert.deepEqual([...await axeFindings(page), ...await page.evaluate(contrasts)], []);
   await page.screenshot(`${artifacts}/${engine}-site-offer.png`);
+  page = await openAt(`${origin}/quillmere/?${++openings}#${evilLink}`, { page });
+  await offered(page);
   await page.click(await page.find('button', 'Reload'));
   // The newer build, and the sentence on screen with it.
   await until(page, () => document.querySelector('h1').textContent === 'Quillmere, newer' &&
     document.querySelector('[aria-label=Sentence][role=status]').textContent === 'Evil is like a healing war.');
-  await until(page, (old) => caches.keys().then((keys) => !keys.includes(old)), version);
-  const names = Object.keys(await held(page));
-  assert.deepEqual([names.includes('quillmere-1.0.0.0'), names.includes('quillmere-1.0.0.0-beta')], [false, true]);
-  // Storage cleared in part: the page missing from the cache comes once more
-  // from the network, and is kept again.
-  await page.evaluate((name) => caches.open(name).then((cache) => cache.delete('./')), await cacheOf(page, 'quillmere/'));
-  page = await openAt(`${origin}/quillmere/`, { page });
-  assert.ok(await cacheOf(page, 'quillmere/'), 'the newer worker keeps every file of the site');
-  page = await offline(page, ['/quillmere/', '/quillmere/index.html?offline', '/quillmere/no/such/page']);
+  const [gone, kept] = [Object.keys(earlier).slice(0, 2), Object.keys(earlier).slice(2)];
+  await until(page, (names) => caches.keys().then((keys) => !names.some((name) => keys.includes(name))), gone);
+  assert.deepEqual(await page.evaluate((names) => caches.keys().then((keys) => names.filter((name) => keys.includes(name))), kept), kept);
+
+  await lose(page, `${origin}/quillmere/`, true);
+  page = await openAt(`${origin}/quillmere/?${++openings}`, { page });
+  const others = ['constructor', 'toString', '__proto__', 'hasOwnProperty', 'no/such/page'];
+  const [shown, host] = await answers(page, others.map((path) => `${origin}/quillmere/${path}`));
+  assert.deepEqual(shown, host);
+  page = await offline(page, 'quillmere/', others);
+
+  served.folders['quillmere/'] = buildSite('newest', (html) => html.replace('<h1>Quillmere</h1>', '<h1>Quillmere, newest</h1>'));
+  await lose(page, `${origin}/quillmere/`);
+  for (const tab of [page, null]) await (await openAt(`${origin}/quillmere/?${++openings}`, { page: tab })).close();
   served.folders['quillmere/'] = sitePath;
-  await page.close();
 });
 
-// A newer build whose worker differs and one of whose files comes stale is
-// no update: the running build keeps serving offline; once the file is as
-// built, the newer build waits with a cache of its own. Two copies of the
-// site on one origin, two builds, keep a cache each, whoever activates. A
-// host that answers the folder with a redirect serves it offline too. A
-// first visit fetches the page no more than twice, the visit and the
-// worker's copy.
+// A newer build one of whose files comes stale is no update: the running
+// build keeps serving, offline too, while the newer one, once the file is as
+// built, waits. Two copies of the site on one origin, one in a folder inside
+// the other: the outer one's newer build taking over leaves the inner one
+// working offline. A host that answers the folder with a redirect is served
+// offline too. A first visit fetches the page no more than twice, the visit
+// and the worker's copy.
 test('a stale update and a second copy on the origin leave each copy working offline', async () => {
   served.folders['copy/'] = sitePath;
   served.redirecting = ['copy/'];
   served.folders['copy/beta/'] = buildSite('beta', (html) => html.replace('<h1>Quillmere</h1>', '<h1>Quillmere beta</h1>'));
   server.asked.length = 0;
   let page = await openAt(`${origin}/copy/`);
-  await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+  await ready(page);
   const fetched = server.asked.filter((path) => path === '/copy/index.html').length;
   assert.ok(fetched <= 2, `the page was fetched ${fetched} times`);
   page = await openAt(`${origin}/copy/beta/`, { page });
-  await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
-  assert.ok(await cacheOf(page, 'copy/') && await cacheOf(page, 'copy/beta/') && await cacheOf(page, 'quillmere/'),
-    'each copy keeps its own cache');
+  await ready(page);
 
-  served.folders['copy/'] = buildSite('worker-changed', (html) => html, (worker) => `${worker}// changed\n`);
-  served.stale = 'icon-512.png';
   page = await openAt(`${origin}/copy/`, { page });
+  served.folders['copy/'] = buildSite('copy-newer', newer);
+  served.stale = 'index.html';
   await page.evaluate(() => navigator.serviceWorker.getRegistration().then((found) => found.update()).catch(() => {}));
   await until(page, () => navigator.serviceWorker.getRegistration().then((found) => !found.installing && !found.waiting));
   served.stale = null;
   await page.evaluate(() => navigator.serviceWorker.getRegistration().then((found) => found.update()));
   await until(page, () => navigator.serviceWorker.getRegistration().then((found) => Boolean(found.waiting)));
-  const caches = await page.evaluate((scope) => caches.keys().then((keys) => keys.filter((key) => key.includes(scope))),
-    `${origin}/copy/ `);
-  assert.equal(caches.length, 2, 'the waiting build has a cache of its own');
-  page = await offline(page, ['/copy/', '/copy/beta/']);
+  page = await offline(page, 'copy/');
+  await offered(page);
+  await page.click(await page.find('button', 'Reload'));
+  await until(page, () => document.querySelector('h1').textContent === 'Quillmere, newer' &&
+    navigator.serviceWorker.controller?.state === 'activated');
+  page = await offline(page, 'copy/beta/');
   served.redirecting = [];
+  await page.close();
+});
+
+// A host that refuses the bare folder, as an S3 bucket's REST endpoint does:
+// the site installs from index.html, and the installed app, opened at its
+// start address, works online and offline, with its page lost too. At the
+// origin's root, another folder's files and missing ones are the host's.
+test('the site on a host that refuses its folder, and at the origin\'s root', async () => {
+  served.folders['s3/'] = sitePath;
+  served.refusing = ['s3/'];
+  let page = await openAt(`${origin}/s3/index.html`);
+  await ready(page);
+  const start = new URL(JSON.parse(readFileSync(join(sitePath, 'manifest.webmanifest'))).start_url, `${origin}/s3/`).href;
+  page = await openAt(start, { page });
+  await lose(page, `${origin}/s3/`);
+  page = await openAt(start, { page });
+  page = await offline(page, 's3/');
+
+  served.folders[''] = sitePath;
+  served.folders['other/'] = sitePath;
+  page = await openAt(`${origin}/`, { page });
+  await ready(page);
+  const [shown, host] = await answers(page, [`${origin}/other/robots.txt`, `${origin}/other/no-such-page`]);
+  assert.deepEqual(shown, host);
   await page.close();
 });
