@@ -185,18 +185,19 @@ quill_msi_path() {
     return $built
 }
 
-# The Debian package of the console program, quillmere_VERSION_amd64.deb:
+# The Debian package of the console program, quillmere_VERSION_ARCH.deb:
 # built natively in DEB_BUILD with Debian's hardening flags, installed under
-# /usr into STAGE with its manual page, bash completion, copyright and
+# /usr into STAGE with its manual page, completions, copyright and
 # changelog, its dependencies read off the binary by dpkg-shlibdeps. lintian
 # is the judge of it.
 quill_make_deb() {
     local deb_build=$1 stage=$2 version=$3 web_site=$4 out=$5 epoch=$6
     local maintainer="Quillmere developers <developers@$(sed 's|^[a-z]*://||; s|/.*||' <<<"$web_site")>"
-    local doc="$stage/usr/share/doc/quillmere" depends
+    local doc="$stage/usr/share/doc/quillmere" depends architecture
+    architecture=$(dpkg --print-architecture) || quill_fail "dpkg cannot tell this machine's architecture" || return 1
     export DEB_BUILD_MAINT_OPTIONS=hardening=+all
     CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
-        LDFLAGS=$(dpkg-buildflags --get LDFLAGS) \
+        LDFLAGS=$(dpkg-buildflags --get LDFLAGS) SOURCE_DATE_EPOCH=$epoch \
         cmake -S "$QUILL_SOURCE" -B "$deb_build" -G Ninja -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF \
               -DCMAKE_INSTALL_PREFIX=/usr >/dev/null &&
         cmake --build "$deb_build" --target quillmere_cli >/dev/null &&
@@ -217,12 +218,12 @@ quill_make_deb() {
             printf '    web edition.\n\n'
             printf ' -- %s  %s\n' "$maintainer" "$(LC_ALL=C date -u -R -d "@$epoch")"
         } | gzip -9n >"$doc/changelog.gz" &&
-        printf 'Source: quillmere\n\nPackage: quillmere\nArchitecture: amd64\n' >"$deb_build/shlibs/debian/control" &&
+        printf 'Source: quillmere\n\nPackage: quillmere\nArchitecture: %s\n' "$architecture" >"$deb_build/shlibs/debian/control" &&
         depends=$(cd "$deb_build/shlibs" && dpkg-shlibdeps -O -e"$stage/usr/bin/quillmere" 2>/dev/null |
                   sed -n 's/^shlibs:Depends=//p') && [ -n "$depends" ] ||
         quill_fail "could not lay out the Debian package in $stage" || return 1
     {
-        printf 'Package: quillmere\nVersion: %s\nArchitecture: amd64\n' "$version"
+        printf 'Package: quillmere\nVersion: %s\nArchitecture: %s\n' "$version" "$architecture"
         printf 'Maintainer: %s\nInstalled-Size: %s\nDepends: %s\n' "$maintainer" \
             "$(du -s -k --exclude=DEBIAN "$stage" | cut -f1)" "$depends"
         printf 'Section: text\nPriority: optional\nHomepage: %s\n' "$web_site"
