@@ -785,11 +785,13 @@ function buildSite(name, change) {
 const newer = (html) => html.replace('<h1>Quillmere</h1>', '<h1>Quillmere, newer</h1>');
 const ready = (page) => page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
 // With the server stopped, the copy in FOLDER opens at each of the page's
-// addresses, at fresh ones too (which no HTTP cache can answer), and stays
-// there; at each of `others` it opens at the folder's own; and it makes
-// sentences.
+// addresses, at fresh ones too, and stays there; at each of `others` it
+// opens at the folder's own; and it makes sentences. The browser's HTTP
+// cache, which could stand in for the worker, is emptied where the driver
+// can, and can answer no fresh address anyway.
 async function offline(page, folder, others = []) {
   await server.stop();
+  if (can.devTools) await page.cdp('Network.clearBrowserCache');
   try {
     const at = `${origin}/${folder}`;
     const pages = ['', `?${++openings}`, `index.html?${++openings}`];

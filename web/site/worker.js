@@ -12,23 +12,22 @@ const scope = new URL(self.registration.scope);
 const page = new URL('index.html', scope);
 // The page's addresses: the folder and index.html, each with any query.
 const isPage = (url) => url.origin === scope.origin && [scope.pathname, page.pathname].includes(url.pathname);
-const fileOf = (address) => (isPage(new URL(address)) ? page.href : address);
 
-// A file missing from the precache is fetched as its own file (some hosts
-// refuse a bare folder), past the HTTP cache, and kept again when it is as
-// built; so is every other file missing then (storage cleared in whole), one
-// such pass at a time. Where the file cannot be kept (a newer build on the
-// host, storage full), the visit is answered from the network, unkept; never
-// while installing, where a file other than as built must fail the install.
+// A file missing from the precache in a visit (storage cleared in part or in
+// whole) has every file missing kept again, each by its own address (some
+// hosts refuse a bare folder) and only as built, one such pass at a time.
+// Where the file asked for cannot be kept (a newer build on the host, storage
+// full), the visit is answered from the network, unkept; never while
+// installing, where a file other than as built must fail the install.
 let keeping = null;
 const keepAll = (event) => Promise.allSettled([...precache.getURLsToCacheKeys()].map(([url, cacheKey]) => precache.strategy
   .handle({ event, request: url, params: { cacheKey, integrity: precache.getIntegrityForCacheKey(cacheKey) } })));
 const precache = new PrecacheController({ plugins: [{
   requestWillFetch: ({ event, request }) => {
     if (event.type === 'fetch' && !keeping) event.waitUntil(keeping = keepAll(event).finally(() => { keeping = null; }));
-    return new Request(fileOf(request.url), { integrity: request.integrity, cache: 'reload', credentials: 'same-origin' });
+    return request;
   },
-  handlerDidError: ({ event, request }) => (event.type === 'fetch' ? fetch(fileOf(request.url)) : undefined),
+  handlerDidError: ({ event, request }) => (event.type === 'fetch' ? fetch(isPage(new URL(request.url)) ? page : request) : undefined),
 }] });
 precache.precache(self.__WB_MANIFEST);
 registerRoute(new PrecacheRoute(precache, { cleanURLs: false, urlManipulation: ({ url }) => (isPage(url) ? [page] : []) }));
