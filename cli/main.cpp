@@ -21,6 +21,10 @@
 #include "vocabulary.h"
 #include "word_lists.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 using namespace quill;
@@ -367,10 +371,8 @@ int Run(int argc, char** argv) {
     return Finish(out);
 }
 
-}  // namespace
-
 // Whatever stops the run unforeseen (out of memory, say) is said, never silent.
-int main(int argc, char** argv) {
+int Main(int argc, char** argv) {
     try {
         return Run(argc, argv);
     } catch (const std::exception& error) {
@@ -378,3 +380,25 @@ int main(int argc, char** argv) {
         return 1;
     }
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// The arguments as typed, in UTF-8: the runtime's narrow ones are in the ANSI
+// code page, which turns every character it lacks into "?".
+int wmain(int argc, wchar_t** wideArgv) {
+    std::vector<std::string> texts;
+    std::vector<char*> argv;
+    for (int i = 0; i < argc; ++i) {
+        const int size = WideCharToMultiByte(CP_UTF8, 0, wideArgv[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string& text = texts.emplace_back(size > 0 ? static_cast<std::size_t>(size) : 1, '\0');
+        WideCharToMultiByte(CP_UTF8, 0, wideArgv[i], -1, text.data(), size, nullptr, nullptr);
+        text.resize(std::strlen(text.c_str()));
+    }
+    for (std::string& text : texts) argv.push_back(text.data());
+    argv.push_back(nullptr);
+    return Main(argc, argv.data());
+}
+#else
+int main(int argc, char** argv) { return Main(argc, argv); }
+#endif

@@ -59,7 +59,7 @@ Evil Wounds Wars                                  | 2 | the object list has no "
 - - -                                             | 2 | the concept list has no "-"; 'quillmere --words concept' lists its words$
 $'\e[31mRED' Wounds War                           | 2 | the concept list has no "\\x1B\[31mRED";
 $'a\rb' Wounds War                                | 2 | the concept list has no "a\\x0Db";
-Evil $'\xc2\x9b\xff' War                          | 2 | the action list has no "\\xC2\\x9B\\xFF";
+Evil $'\xc2\x9b\xff' War                          | 2 | the action list has no "\\xC2\\x9B(\\xFF|�)";
 Evil Heals Garden --simile                        | 2 | "Evil" is a negative concept and "Garden" a positive object
                                                   | 2 | give three words, --auto, --all or --words$
 Evil Wounds                                       | 2 | give three words
