@@ -88,7 +88,7 @@ Polarity ClassifyPolarity(const std::string& text) {
 }
 
 bool CanMeet(const std::string& concept, const std::string& object) {
-    return ClassifyPolarity(concept) == ClassifyPolarity(object);
+    return CanMeet(ClassifyPolarity(concept), ClassifyPolarity(object));
 }
 
 std::string Lowercase(std::string text) {

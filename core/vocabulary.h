@@ -29,6 +29,7 @@ Polarity ClassifyPolarity(const std::string& text);
 
 // A concept and an object meet in a sentence only when they share a polarity:
 // every narrowing leaves the concept and object lists one polarity.
+inline bool CanMeet(Polarity concept, Polarity object) { return concept == object; }
 bool CanMeet(const std::string& concept, const std::string& object);
 
 // The text with its ASCII letters made lowercase, as the phrases and a typed word's lookup take it.

@@ -13,13 +13,14 @@ namespace {
 // A word and its phrase in each figure, made once.
 struct Phrased {
     const std::string* word;
+    Polarity polarity;
     std::array<std::string, 2> phrases;
 };
 
 std::vector<Phrased> Phrase(Category list, MessageSink& sink) {
     std::vector<Phrased> phrased;
     for (const std::string& word : ShownWords(list)) {
-        Phrased each{&word, {}};
+        Phrased each{&word, ClassifyPolarity(word), {}};
         for (Figure figure : {Figure::Metaphor, Figure::Simile}) {
             each.phrases[static_cast<std::size_t>(figure)] =
                 OfCategory(list, ConvertStringConcept, ConvertStringAction, ConvertStringObject)(word, figure, sink);
@@ -73,10 +74,7 @@ void EachSentence(const std::function<bool(const SentenceView&)>& sink, MessageS
     const std::vector<Phrased> objects = Phrase(Category::Object, errors);
     constexpr Figure kFigures[] = {Figure::Metaphor, Figure::Simile};
     std::string heads[std::size(kFigures)], text;
-    std::vector<bool> meets(objects.size());
     for (const Phrased& concept : concepts) {
-        std::transform(objects.begin(), objects.end(), meets.begin(),
-                       [&](const Phrased& object) { return CanMeet(*concept.word, *object.word); });
         for (const Phrased& action : actions) {
             // The object comes last in every figure: the sentence up to it is made once for every object.
             for (Figure figure : kFigures) {
@@ -84,12 +82,12 @@ void EachSentence(const std::function<bool(const SentenceView&)>& sink, MessageS
                 heads[column].clear();
                 AppendSentence(heads[column], figure, concept.phrases[column], action.phrases[column], {});
             }
-            for (std::size_t at = 0; at < objects.size(); ++at) {
-                if (!meets[at]) continue;
+            for (const Phrased& object : objects) {
+                if (!CanMeet(concept.polarity, object.polarity)) continue;
                 for (Figure figure : kFigures) {
                     const auto column = static_cast<std::size_t>(figure);
-                    text.assign(heads[column]).append(objects[at].phrases[column]);
-                    if (!sink(SentenceView{{*concept.word, *action.word, *objects[at].word}, figure, text})) return;
+                    text.assign(heads[column]).append(object.phrases[column]);
+                    if (!sink(SentenceView{{*concept.word, *action.word, *object.word}, figure, text})) return;
                 }
             }
         }
