@@ -2,12 +2,14 @@
 // and writes; the core decides every word, pairing and sentence.
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <optional>
 #include <string>
@@ -238,9 +240,9 @@ int Run(int argc, char** argv) {
     } catch (const CLI::ParseError&) {
         return UsageError("the command line cannot be read");
     }
-    for (const std::string& extra : app.remaining()) {
-        if (extra != "--") return UsageError("unknown option " + Quoted(extra));
-    }
+    const std::vector<std::string> extras = app.remaining();
+    const auto unknown = std::find_if(extras.begin(), extras.end(), [](const std::string& extra) { return extra != "--"; });
+    if (unknown != extras.end()) return UsageError("unknown option " + Quoted(*unknown));
     for (const CLI::Option* flag : {help, version, simile, allOption}) {
         const std::vector<std::string>& given = flag->results();
         if (std::any_of(given.begin(), given.end(), [](const std::string& value) { return value != "true"; })) {
@@ -255,9 +257,9 @@ int Run(int argc, char** argv) {
     }
     const CLI::Option* const valuedOptions[] = {figureOption,     formatOption, autoOption, conventionOption,
                                                 polarityOption,   seedOption,   wordsOption, conceptOption};
-    for (const CLI::Option* option : valuedOptions) {
-        if (option->count() > 1) return UsageError(option->get_name() + " is given more than once");
-    }
+    const auto twice = std::find_if(std::begin(valuedOptions), std::end(valuedOptions),
+                                    [](const CLI::Option* option) { return option->count() > 1; });
+    if (twice != std::end(valuedOptions)) return UsageError((*twice)->get_name() + " is given more than once");
     // A value given empty is refused; given none, the options that may go without one take their default.
     const auto given = [](const CLI::Option* option) {
         return option->count() > 0 && option->results().front() != kNoValue;
@@ -395,7 +397,7 @@ int wmain(int argc, wchar_t** wideArgv) {
         WideCharToMultiByte(CP_UTF8, 0, wideArgv[i], -1, text.data(), size, nullptr, nullptr);
         text.resize(std::strlen(text.c_str()));
     }
-    for (std::string& text : texts) argv.push_back(text.data());
+    std::transform(texts.begin(), texts.end(), std::back_inserter(argv), [](std::string& text) { return text.data(); });
     argv.push_back(nullptr);
     return Main(argc, argv.data());
 }
