@@ -157,9 +157,9 @@ std::optional<SentenceParts> MainForm::SelectedParts() {
     return parts;
 }
 
-// In full or not at all: everything that takes memory is done before the
-// record changes, and a window that cannot show the sentence leaves the record
-// and the remembered sentences as they were, so Copy copies what is shown.
+// In full or not at all: the sentence is made and remembered before the record
+// changes, and a window that cannot show it leaves the record and the
+// remembered sentences as they were, so Copy and Copy All copy what is shown.
 void MainForm::ShowSentence(const SentenceParts& parts, bool userCanMake) {
     std::string sentence = ComposeSentence(parts, m_window);
     std::optional<SentenceParts> shown = userCanMake ? std::optional<SentenceParts>(parts) : std::nullopt;
