@@ -114,7 +114,10 @@ std::string Quoted(const std::string& text) {
             at += length;
             continue;
         }
-        const std::size_t length = static_cast<unsigned char>(text[at]) == 0xC2 ? 2 : 1;  // a C1 control whole
+        // A C1 control whole; any other byte alone.
+        const bool c1 = static_cast<unsigned char>(text[at]) == 0xC2 && at + 1 < text.size() &&
+                        static_cast<unsigned char>(text[at + 1]) >= 0x80 && static_cast<unsigned char>(text[at + 1]) <= 0x9F;
+        const std::size_t length = c1 ? 2 : 1;
         for (std::size_t i = 0; i < length; ++i) {
             char hex[5];
             std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(text[at + i]));
@@ -235,8 +238,23 @@ int Run(int argc, char** argv) {
     CLI::Option* seedOption = valued("--seed");
     CLI::Option* wordsOption = valued("--words");
     CLI::Option* conceptOption = valued("--concept");
+    // CLI11 takes "--auto=" for a bare "--auto": it is the empty value, given
+    // apart. CLI11 takes the arguments last first.
+    std::vector<std::string> args;
+    int i = 1;
+    for (; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        const std::string arg = argv[i];
+        const CLI::Option* option = arg.size() > 3 && arg.back() == '=' ? app.get_option_no_throw(arg.substr(0, arg.size() - 1)) : nullptr;
+        if (option && option->get_expected_max() > 0) {
+            args.insert(args.end(), {arg.substr(0, arg.size() - 1), std::string()});
+        } else {
+            args.push_back(arg);
+        }
+    }
+    args.insert(args.end(), argv + i, argv + argc);
+    std::reverse(args.begin(), args.end());
     try {
-        app.parse(argc, argv);
+        app.parse(args);
     } catch (const CLI::ParseError&) {
         return UsageError("the command line cannot be read");
     }
@@ -358,8 +376,9 @@ int Run(int argc, char** argv) {
         std::vector<std::string> objects = ShownWords(Category::Object);
         if (conceptOption->count() > 0) {
             const std::string& typed = conceptOption->results().front();
-            const std::optional<std::string> concept = FindWordAnyCase(Category::Concept, typed == kNoValue ? "" : typed);
-            if (!concept) return Fail(UnknownWord(Category::Concept, typed == kNoValue ? "" : typed));
+            if (typed.empty() || typed == kNoValue) return UsageError("--concept takes a concept");
+            const std::optional<std::string> concept = FindWordAnyCase(Category::Concept, typed);
+            if (!concept) return Fail(UnknownWord(Category::Concept, typed));
             objects = ObjectsMeeting(*concept);
         }
         if (!PutWordHeader(out, format)) return Finish(out);

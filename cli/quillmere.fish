@@ -42,7 +42,7 @@ complete -c quillmere -l convention -x -a 'conventional unconventional random' -
 complete -c quillmere -l polarity -x -a 'negative positive random' -d 'for --auto: the polarity'
 complete -c quillmere -l seed -x -d 'for --auto: the seed'
 complete -c quillmere -l all -d 'every sentence a user can make'
-complete -c quillmere -l words -a 'concept action object' -d 'the words of every list, or of one'
+complete -c quillmere -l words -x -a 'concept action object' -d 'the words of every list, or of one'
 complete -c quillmere -l concept -x -a '(quillmere --words concept 2>/dev/null)' -d 'for --words: the concept'
 complete -c quillmere -s h -l help -d 'the help'
 complete -c quillmere -l version -d 'the version'

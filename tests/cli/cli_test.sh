@@ -58,7 +58,7 @@ Hare Wounds War                                   | 2 | the concept list has no 
 Evil Wounds Wars                                  | 2 | the object list has no "Wars"; did you mean "War"\?$
 - - -                                             | 2 | the concept list has no "-"; 'quillmere --words concept' lists its words$
 $'\e[31mRED' Wounds War                           | 2 | the concept list has no "\\x1B\[31mRED";
-$'a\rb' Wounds War                                | 2 | the concept list has no "a\\x0Db";
+$'a\rb\xc2' Wounds War                            | 2 | the concept list has no "a\\x0Db(\\xC2|�)";
 Evil $'\xc2\x9b\xff' War                          | 2 | the action list has no "\\xC2\\x9B(\\xFF|�)";
 Evil Heals Garden --simile                        | 2 | "Evil" is a negative concept and "Garden" a positive object
                                                   | 2 | give three words, --auto, --all or --words$
@@ -84,7 +84,8 @@ Evil Wounds War --figure random                   | 2 | --figure random goes wit
 --all --seed 1                                    | 2 | --seed does not go with --all
 --words object --polarity negative                | 2 | --polarity does not go with --words
 --words colour                                    | 2 | --words takes concept, action or object, not "colour"$
---words ''                                        | 2 | --words takes concept, action or object$
+--words=                                          | 2 | --words takes concept, action or object$
+--words --concept=                                | 2 | --concept takes a concept$
 --words object --concept Garde                    | 2 | the concept list has no "Garde"
 --frobnicate                                      | 2 | unknown option "--frobnicate"$
 --simile=yes Evil Wounds War                      | 2 | --simile takes no value$

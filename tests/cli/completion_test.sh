@@ -8,7 +8,8 @@ set -u
 work=$1 program=$2 completions=$3
 . "$(dirname "$0")/../support/verdicts.sh" || exit 1
 fresh_work_dir "$work" || exit 1
-mkdir -p "$work/bin" "$work/zsh"
+# A folder named as a word, where the shells run.
+mkdir -p "$work/bin" "$work/zsh" "$work/Gun"
 ln -s "$program" "$work/bin/quillmere"
 cp "$completions/quillmere.zsh-completion" "$work/zsh/_quillmere"
 tmux=(tmux -S "$work/tmux.sock")
@@ -21,7 +22,7 @@ setup_zsh="fpath=('$work/zsh' \$fpath); autoload -Uz compinit; compinit -u -d '$
 typed_in() {
     local shell=$1 keys=$2 line=$3 setup=setup_$1 screen i
     "${tmux[@]}" kill-session -t test 2>/dev/null
-    "${tmux[@]}" new-session -d -s test -x 200 -y 20 \
+    "${tmux[@]}" new-session -d -s test -x 200 -y 20 -c "$work" \
         env -i HOME="$work" TERM=xterm PATH="$work/bin:/usr/bin:/bin" LANG=C.UTF-8 "$shell" $([ "$shell" = bash ] && echo --norc --noprofile || echo -f)
     "${tmux[@]}" send-keys -t test -l "${!setup}; clear" && "${tmux[@]}" send-keys -t test Enter
     while [[ $keys == *'<Tab>'* ]]; do
@@ -68,5 +69,8 @@ fish | quillmere Evil Wounds "Broken H<Tab>  | Evil Wounds "Broken Heart"
 fish | quillmere "meter maid" Wounds G<Tab>  | "Meter Maid" Wounds Gun
 fish | quillmere Joy Heals G<Tab>            | Joy Heals Garden
 TABLE
+typed_in bash 'quillmere Evil Wounds "$(touch $HOME/ran)G<Tab>' '' >/dev/null
+[ ! -e "$work/ran" ]
+verdict "bash: Tab runs nothing typed" $?
 
 verdicts
