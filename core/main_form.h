@@ -80,6 +80,12 @@ public:
     // The sentence on the output line, if a user can make it; none before the first.
     const std::optional<SentenceParts>& ShownSentence() const { return m_shownSentence; }
 
+    // The entries a list holding every word is filled with, in the order they
+    // are added, the blank entry first.
+    static const std::vector<std::string>& EveryWordEntries(Category category) {
+        return EntriesOf(category, Holding::EveryWord);
+    }
+
     // What the lists hold once a pick or Auto Generate has narrowed them, and
     // how to see every word again; the empty text while they hold every word.
     // For a window whose lists do not say it for themselves.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "main_form.h"
 #include "phrases.h"
 #include "sorted_list.h"
 #include "vocabulary.h"
@@ -33,20 +34,15 @@ std::vector<Phrased> Phrase(Category list, MessageSink& sink) {
 }  // namespace
 
 // A list as the program's window fills it at a reset, read back without its
-// blank entry and with each word once.
+// blank entry (which sorts first) and with each word once.
 const std::vector<std::string>& ShownWords(Category list) {
     static const auto lists = [] {
         std::array<std::vector<std::string>, std::size(kCategories)> words;
         for (Category category : kCategories) {
-            std::vector<std::string> texts;
-            for (Polarity polarity : {Polarity::Negative, Polarity::Positive}) {
-                const WordList listed = Words(category, polarity);
-                texts.insert(texts.end(), listed.begin(), listed.end());
-            }
             SortedList shown;
-            shown.Fill(texts);
+            shown.Fill(MainForm::EveryWordEntries(category));
             std::vector<std::string>& unique = words[static_cast<std::size_t>(category)];
-            std::unique_copy(shown.Entries().begin(), shown.Entries().end(), std::back_inserter(unique));
+            std::unique_copy(shown.Entries().begin() + 1, shown.Entries().end(), std::back_inserter(unique));
         }
         return words;
     }();
