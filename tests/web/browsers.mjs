@@ -20,9 +20,9 @@ export const chromiumArgs = ['--no-sandbox', '--disable-gpu', '--disable-backgro
 
 // Serves on 127.0.0.1 the file that route(url) names, as a host that lets
 // browsers keep it an hour would, or redirects to the address it names as
-// { redirect }, or answers with { status }; an error's status and reason are
-// its text. The same port again after a stop. Every path asked for is noted
-// in `asked`.
+// { redirect } with its { status } (301 if none), or answers with { status };
+// an error's status and reason are its text. The same port again after a
+// stop. Every path asked for is noted in `asked`.
 export function serve(route) {
   const types = { '.html': 'text/html', '.js': 'text/javascript', '.webmanifest': 'application/manifest+json',
     '.png': 'image/png', '.txt': 'text/plain' };
@@ -32,7 +32,7 @@ export function serve(route) {
     asked.push(url.pathname);
     try {
       const file = route(url);
-      if (file.redirect) return response.writeHead(301, { location: file.redirect }).end();
+      if (file.redirect) return response.writeHead(file.status ?? 301, { location: file.redirect }).end();
       if (file.status) throw file;
       const body = readFileSync(file);
       response.writeHead(200, { 'content-type': types[extname(file)] ?? 'text/html', 'cache-control': 'max-age=3600' })

@@ -38,13 +38,16 @@ const test = (name, fn) => nodeTest(name, { timeout: 120_000 }, fn);
 // under /NAME/ from the folder `served` names for NAME, the longest first.
 // The file named `stale` comes with other bytes, as an older copy on the way
 // would; a folder named in `redirecting` answers its own address with a
-// redirect to its index.html, as some hosts do, one in `refusing` with 403.
-const served = { folders: { 'quillmere/': sitePath }, stale: null, redirecting: [], refusing: [] };
+// redirect to its index.html, as some hosts do, one in `pretty` its
+// index.html with a redirect to itself that browsers may not keep, one in
+// `refusing` with 403.
+const served = { folders: { 'quillmere/': sitePath }, stale: null, redirecting: [], pretty: [], refusing: [] };
 const server = serve((url) => {
   if (url.hostname === 'quillmere.test') return pagePath;
   const folder = Object.keys(served.folders).sort((a, b) => b.length - a.length).find((name) => url.pathname.startsWith(`/${name}`));
   const file = url.pathname.slice(folder.length + 1);
   if (file === '' && served.redirecting.includes(folder)) return { redirect: `/${folder}index.html` };
+  if (file === 'index.html' && served.pretty.includes(folder)) return { redirect: `/${folder}`, status: 307 };
   if (file === '' && served.refusing.includes(folder)) return { status: 403 };
   if (file === served.stale) return join(served.folders[folder], 'icon-192.png');
   return join(served.folders[folder], file === '' || file.endsWith('/') ? `${file}index.html` : file);
@@ -879,10 +882,22 @@ test('the site installs, offers a newer build at once, and opens offline at any 
   const others = ['constructor', 'toString', '__proto__', 'hasOwnProperty', 'no/such/page'];
   await hostAnswers(page, others.map((path) => `${origin}/quillmere/${path}`));
   page = await offline(page, 'quillmere/', others);
+  // A newer build waiting and the page lost, on a host that sends index.html
+  // to the folder: a visit, in the same tab or a new one, opens the page
+  // unkept, index.html asked for twice at most: for the visit, and to keep it.
   served.folders['quillmere/'] = buildSite('newest', titled('Quillmere, newest'));
+  served.pretty = ['quillmere/'];
+  await page.evaluate(() => navigator.serviceWorker.getRegistration().then((found) => found.update()));
+  await until(page, () => navigator.serviceWorker.getRegistration().then((found) => Boolean(found.waiting)));
   await lose(page, `${origin}/quillmere/`);
-  for (const tab of [page, null]) await (await openAt(`${origin}/quillmere/?${++openings}`, { page: tab })).close();
+  server.asked.length = 0;
+  page = await openAt(`${origin}/quillmere/?${++openings}`, { page });
+  const tab = await openAt(`${origin}/quillmere/?${++openings}`);
+  const fetched = server.asked.filter((path) => path === '/quillmere/index.html').length;
+  assert.ok(fetched <= 4, `index.html was asked for ${fetched} times in two visits`);
+  await Promise.all([tab.close(), page.close()]);
   served.folders['quillmere/'] = sitePath;
+  served.pretty = [];
 });
 
 // A stale file is no update; a waiting one leaves the running one offline. An

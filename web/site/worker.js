@@ -16,9 +16,11 @@ const isPage = (url) => url.origin === scope.origin && [scope.pathname, page.pat
 // A file missing from the precache in a visit (storage cleared in part or in
 // whole) has every file missing kept again, each by its own address (some
 // hosts refuse a bare folder) and only as built, one such pass at a time.
-// Where the file asked for cannot be kept (a newer build on the host, storage
-// full), the visit is answered from the network, unkept; never while
-// installing, where a file other than as built must fail the install.
+// Where the file a visit asks for cannot be kept (a newer build on the host,
+// storage full), the visit alone is answered from the network, unkept, a
+// redirect the host made hidden (a navigation refuses a redirected answer);
+// not the pass, which would fetch each file again to throw it away, nor an
+// install, where a file other than as built must fail it.
 let keeping = null;
 const keepAll = (event) => Promise.allSettled([...precache.getURLsToCacheKeys()].map(([url, cacheKey]) => precache.strategy
   .handle({ event, request: url, params: { cacheKey, integrity: precache.getIntegrityForCacheKey(cacheKey) } })));
@@ -27,7 +29,8 @@ const precache = new PrecacheController({ plugins: [{
     if (event.type === 'fetch' && !keeping) event.waitUntil(keeping = keepAll(event).finally(() => { keeping = null; }));
     return request;
   },
-  handlerDidError: ({ event, request }) => (event.type === 'fetch' ? fetch(isPage(new URL(request.url)) ? page : request) : undefined),
+  handlerDidError: ({ event, request }) => (request === event.request ? fetch(isPage(new URL(request.url)) ? page : request)
+    .then((response) => (response.redirected ? new Response(response.body, response) : response)) : undefined),
 }] });
 precache.precache(self.__WB_MANIFEST);
 registerRoute(new PrecacheRoute(precache, { cleanURLs: false, urlManipulation: ({ url }) => (isPage(url) ? [page] : []) }));
