@@ -49,15 +49,15 @@ hell "provides for" BOMB                          | 0 | Providing for another, m
 Contentment Soothes Truce --simile                | 0 | Contentment is like a Soothing truce.
 "meter maid" Consumes fire                        | 0 | Consuming  meter maids are a fire.
 --auto 010 --seed 1                               | 0 | 10 lines
---auto 08 --seed 1 --format tsv                   | 0 | 9 lines
+--auto 08 --seed 4294967295 --format tsv          | 0 | 9 lines
 --words object                                    | 0 | 60 lines
 --version                                         | 0 | quillmere @VERSION@
 Evil Destroy War                                  | 2 | the action list has no "Destroy"; did you mean "Destroys"\?$
 Evil Destory War                                  | 2 | the action list has no "Destory"; did you mean "Destroys"\?$
 Hare Wounds War                                   | 2 | the concept list has no "Hare"; did you mean "Harm" or "Hate"\?$
-Evil Wounds Wars                                  | 2 | the object list has no "Wars"; did you mean "War"\?$
+Evil Wounds Wer                                   | 2 | the object list has no "Wer"; did you mean "War"\?$
 - - -                                             | 2 | the concept list has no "-"; 'quillmere --words concept' lists its words$
-$'\e[31mRED' Wounds War                           | 2 | the concept list has no "\\x1B\[31mRED";
+$'\e[31mRED\x7f' Wounds War                       | 2 | the concept list has no "\\x1B\[31mRED\\x7F";
 $'a\rb\xc2' Wounds War                            | 2 | the concept list has no "a\\x0Db(\\xC2|�)";
 Evil $'\xc2\x9b\xff' War                          | 2 | the action list has no "\\xC2\\x9B(\\xFF|�)";
 Evil Heals Garden --simile                        | 2 | "Evil" is a negative concept and "Garden" a positive object
@@ -102,7 +102,7 @@ sed 1d "$out" >"$work/words.tsv"
 [ "$(cut -f1 "$work/words.tsv" | uniq -c | awk '{printf "%s %s ", $2, $1}')" = "concept 65 action 59 object 60 " ] &&
     [ "$(sort "$work/words.tsv" | uniq -d)" = "" ] &&
     grep -qx $'action\tnourishes\tpositive' "$work/words.tsv" && grep -qx $'object\tVirus\tnegative' "$work/words.tsv" &&
-    run --words object --concept EVIL --format tsv && sed 1d "$out" | cmp -s - <(grep $'^object\t.*\tnegative$' "$work/words.tsv")
+    run --words object --concept love --format tsv && sed 1d "$out" | cmp -s - <(grep $'^object\t.*\tpositive$' "$work/words.tsv")
 verdict "--words: each list's words once, with their polarities; a concept's objects, its polarity's" $?
 
 # Every sentence once for each three words and figure, none of a concept and an

@@ -24,6 +24,7 @@ verdict "script and style hashed as openssl hashes them, CRLF line ends as LF" $
 # Each change to a sealed page, and the check's status after it.
 for case in "0 s/script-src \('[^']*'\) \('wasm-unsafe-eval'\)/script-src \2 \1/" "1 s/run(a)/run(b)/" \
     "1 s/'wasm-unsafe-eval'/& 'unsafe-inline'/" "1 s/img-src/script-src-elem 'unsafe-inline'; &/" \
+    "1 s/default-src 'none'; /&script-src 'unsafe-inline'; /" \
     "1 s/script-src \('[^']*'\)\([^\"]*\"\)>/script-src 'unsafe-inline'\2><!-- script-src \1 -->/"; do
     sed "${case#* }" "$work/lf.html" >"$work/changed.html"
     "$node" "$seal" check "$work/changed.html" 2>/dev/null; [ $? -eq "${case%% *}" ]
