@@ -58,11 +58,9 @@ bash | quillmere --figure simile Evil Wounds G<Tab>   | --figure simile Evil Wou
 zsh  | quillmere Evil Wounds Battering<Tab>           | Evil Wounds "Battering Ram"
 zsh  | quillmere Evil Wounds "Broken H<Tab>           | Evil Wounds "Broken Heart"
 zsh  | quillmere --figure simile "meter maid" Wounds G<Tab> | --figure simile "Meter Maid" Wounds Gun
-zsh  | quillmere Joy Heals G<Tab>                     | Joy Heals Garden
 fish | quillmere Evil Wounds Battering<Tab>           | Evil Wounds "Battering Ram"
 fish | quillmere Evil Wounds "Broken H<Tab>           | Evil Wounds "Broken Heart"
 fish | quillmere --figure simile "meter maid" Wounds G<Tab> | --figure simile "Meter Maid" Wounds Gun
-fish | quillmere Joy Heals G<Tab>                     | Joy Heals Garden
 TABLE
 typed_in bash 'quillmere Evil Wounds "$(touch $HOME/ran)G<Tab>' '>' && [ ! -e "$work/ran" ]
 verdict "bash: Tab runs nothing typed" $?
