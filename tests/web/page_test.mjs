@@ -895,7 +895,8 @@ test('the site installs, offers a newer build at once, and opens offline at any 
   const tab = await openAt(`${origin}/quillmere/?${++openings}`);
   const fetched = server.asked.filter((path) => path === '/quillmere/index.html').length;
   assert.ok(fetched <= 4, `index.html was asked for ${fetched} times in two visits`);
-  await Promise.all([tab.close(), page.close()]);
+  await tab.close();
+  await page.close();
   served.folders['quillmere/'] = sitePath;
   served.pretty = [];
 });
