@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -222,21 +223,44 @@ void MainForm::NarrowOnSelection(Category changed) {
     }
 
     const Polarity p = ClassifyPolarity(picked);
-    if (!m_state.m_bNarrowed) {
-        const bool conventional = m_state.m_bConventional != 0;
-        for (Category category : kCategories) {
-            RestrictList(category, TargetPolarity(category, changed, p, conventional));
+    InFullOrNotAtAll([&] {
+        if (!m_state.m_bNarrowed) {
+            const bool conventional = m_state.m_bConventional != 0;
+            for (Category category : kCategories) {
+                RestrictList(category, TargetPolarity(category, changed, p, conventional));
+            }
+            m_state.m_bNarrowed = 1;
         }
-        m_state.m_bNarrowed = 1;
-    }
 
-    // Every list goes back to the entry it showed, wherever that entry still is.
-    // Found directly and written once, so the window does not flicker through
-    // each position searched.
-    for (Category category : kCategories) {
-        m_state.Index(category) = FindPosition(m_window.List(category), remembered[static_cast<int>(category)]);
+        // Every list goes back to the entry it showed, wherever that entry still is.
+        // Found directly and written once, so the window does not flicker through
+        // each position searched.
+        for (Category category : kCategories) {
+            m_state.Index(category) = FindPosition(m_window.List(category), remembered[static_cast<int>(category)]);
+        }
+        m_window.WriteToWindow();
+    });
+}
+
+// Should the press fail (out of memory, say), the record goes back at once, as
+// it allocates nothing, and each list it refilled is filled again with what it
+// held; then the window shows them, and the failure goes on to be told. A
+// list whose refill fails too records nothing, and the next fill of it runs.
+void MainForm::InFullOrNotAtAll(const std::function<void()>& press) {
+    MainFormState before = m_state;
+    std::array<std::vector<std::string>, std::size(kCategories)> held;
+    for (Category category : kCategories) held[static_cast<int>(category)] = m_window.List(category).FilledWith();
+    try {
+        press();
+    } catch (...) {
+        std::swap(m_state, before);
+        for (Category category : kCategories) {
+            ListControl& list = m_window.List(category);
+            if (list.FilledWith() != held[static_cast<int>(category)]) list.Fill(held[static_cast<int>(category)]);
+        }
+        m_window.WriteToWindow();
+        throw;
     }
-    m_window.WriteToWindow();
 }
 
 // Without window traffic that nobody could see: Auto Generate sets every bound
@@ -251,14 +275,16 @@ void MainForm::AutoGenerate() {
     if (m_state.m_bRandomizeFigure == 1) figure = DrawModeBit(figure);
     const auto settledConvention = static_cast<Convention>(convention);
     const auto settledPolarity = static_cast<Polarity>(polarity);
-    SetUpAutoLists(settledConvention, settledPolarity, static_cast<Figure>(figure));
-    PickRandomEntries(settledConvention, settledPolarity);
-    if (const std::optional<SentenceParts> picked = SelectedParts()) {
-        ShowSentence(*picked, UserCanMake(*picked));
-    } else {
-        m_window.WriteToWindow();  // the lists as set up, before the message over them
-        ShowMissingSelection();
-    }
+    InFullOrNotAtAll([&] {
+        SetUpAutoLists(settledConvention, settledPolarity, static_cast<Figure>(figure));
+        PickRandomEntries(settledConvention, settledPolarity);
+        if (const std::optional<SentenceParts> picked = SelectedParts()) {
+            ShowSentence(*picked, UserCanMake(*picked));
+        } else {
+            m_window.WriteToWindow();  // the lists as set up, before the message over them
+            ShowMissingSelection();
+        }
+    });
 }
 
 int MainForm::DrawModeBit(int value) {

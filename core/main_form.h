@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <iterator>
 #include <limits>
 #include <optional>
@@ -135,6 +136,9 @@ private:
     void ShowSentence(const SentenceParts& parts, bool userCanMake);
     // The missing-selection message of the record's figure.
     void ShowMissingSelection();
+    // Runs a press that refills lists and changes the record: it takes effect
+    // in full, or the record and the lists are as they were before it.
+    void InFullOrNotAtAll(const std::function<void()>& press);
 
     MainFormState& m_state;
     FormWindow& m_window;

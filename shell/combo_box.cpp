@@ -47,7 +47,7 @@ void ComboBox::ShowFill(const std::vector<std::string>& texts) {
     // The list's storage is the system's: out of it, the fill fails as it
     // would out of the program's own memory, and is recorded as failed.
     auto fits = [](LRESULT answer) {
-        if (answer == CB_ERRSPACE) throw std::bad_alloc();
+        if (answer == CB_ERRSPACE || answer == CB_ERR) throw std::bad_alloc();
     };
     fits(SendMessageW(m_hWnd, CB_INITSTORAGE, texts.size(), static_cast<LPARAM>(characters * sizeof(wchar_t))));
     for (const std::string& text : texts) {

@@ -1,5 +1,6 @@
 #include "data_exchange.h"
 
+#include <new>
 #include <vector>
 
 #include "combo_box.h"
@@ -58,7 +59,8 @@ bool DataExchange::Text(int id, std::string& text) {
     }
     const std::wstring wide = Widen(text);
     if (WindowText(item) == wide) return false;
-    SetWindowTextW(item, wide.c_str());
+    // A text the control cannot take fails the write, as the lists' do.
+    if (!SetWindowTextW(item, wide.c_str())) throw std::bad_alloc();
     return true;
 }
 

@@ -1,5 +1,6 @@
 // Long random sessions on the in-memory window, with what must hold on screen
 // checked after every step; the note on the lists; Copy All's memory.
+#include <new>
 #include <random>
 #include <string>
 #include <vector>
@@ -108,6 +109,47 @@ TEST(Session, CopyAllKeepsEverySentenceOrTheLastSoManyAsked) {
         const std::string metaphor = "Wounding evil is a war.", simile = "Evil is like a wounding war.";
         const std::string last3 = metaphor + "\r\n" + simile + "\r\n" + metaphor;
         EXPECT_EQ(h.Clipboard(), kept == 3 ? last3 : metaphor + "\r\n" + simile + "\r\n" + last3);
+    }
+}
+
+// A pick, Generate or Auto Generate that runs out of memory at any write or
+// fill takes effect in full or not at all: what the window shows (the pick's
+// own selection aside), the record and what Copy All copies are as before it,
+// and the same press then works.
+TEST(Session, APressThatFailsLeavesEverythingAsItWas) {
+    for (const char* press : {"pick", "Generate", "Auto Generate"}) {
+        for (long failing = 0;; ++failing) {
+            SCOPED_TRACE(std::string(press) + " failing at " + std::to_string(failing));
+            MemoryHarness h(2);
+            MemoryForm& f = h.Memory();
+            SetAutoModes(f.state, false, 1, 1, 1);  // none of what the window shows
+            f.chance.SetSeconds(1);
+            h.MakeByHand({{"Joy", "Heals", "Garden"}, Figure::Simile});
+            h.ClickReset();
+            h.MakeByHand({{"Evil", "Wounds", "War"}, Figure::Metaphor});
+            h.ClickReset();
+            h.ChooseFigure(1);
+            if (press[0] != 'A') f.window.concept.SelectPosition(25);  // Evil, as a user picks it
+            f.window.ReadFromWindow();  // as each press does first
+            const std::vector<std::string> before = h.Everything();
+            h.ClickCopyAll();
+            const std::string copied = h.Clipboard();
+            const auto run = [&f, press] {
+                press[0] == 'p' ? f.form.NarrowOnSelection(Category::Concept) : press[0] == 'G' ? f.form.ComposeFigure() : f.form.AutoGenerate();
+            };
+            f.window.failingAt = failing;
+            try {
+                run();
+            } catch (const std::bad_alloc&) {
+                EXPECT_EQ(h.Everything(), before);
+                h.ClickCopyAll();
+                EXPECT_EQ(h.Clipboard(), copied);
+                run();
+                EXPECT_NE(h.Everything(), before);
+                continue;
+            }
+            break;
+        }
     }
 }
 

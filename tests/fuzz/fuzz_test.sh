@@ -12,7 +12,10 @@ if [ ! -x "$fuzzer" ]; then
     exit 77
 fi
 # Its build tree, which holds bin/, knows whether it is up to date.
-if ! cmake --build "$(dirname "$(dirname "$fuzzer")")" --target link_fuzzer -- -n 2>&1 | grep -q 'no work to do'; then
+if ! dry=$(cmake --build "$(dirname "$(dirname "$fuzzer")")" --target link_fuzzer -- -n 2>&1); then
+    echo "FAILED: cannot tell whether $fuzzer is up to date: $dry"
+    exit 1
+elif ! grep -q 'no work to do' <<<"$dry"; then
     echo "FAILED: $fuzzer is older than its sources; rebuild it: cmake --build --preset fuzz"
     exit 1
 fi

@@ -1,5 +1,7 @@
 #include "memory_window.h"
 
+#include <new>
+
 namespace quill::test {
 
 void MemoryWindow::CopySentences(const std::vector<std::string>& sentences) {
@@ -17,7 +19,16 @@ void MemoryWindow::ReadFromWindow() {
     m_state.m_bConventional = conventionalChecked ? 1 : 0;
 }
 
+void MemoryList::Use() {
+    if (m_failingAt == 0) {
+        m_failingAt = -1;
+        throw std::bad_alloc();
+    }
+    if (m_failingAt > 0) --m_failingAt;
+}
+
 void MemoryWindow::WriteToWindow() {
+    concept.Use();  // a write runs out of memory as a fill does
     concept.SelectPosition(m_state.m_nConcept);
     checkedRadio = IsOneOfTwo(m_state.m_nFigure) ? m_state.m_nFigure : -1;
     action.SelectPosition(m_state.m_nAction);

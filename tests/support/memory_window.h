@@ -12,6 +12,18 @@
 
 namespace quill::test {
 
+// A list that runs out of memory as its window says.
+class MemoryList final : public SortedList {
+public:
+    explicit MemoryList(long& failingAt) : m_failingAt(failingAt) {}
+    // One use of memory, the failing one thrown.
+    void Use();
+
+private:
+    void ShowEntries(const std::vector<std::string>&) override { Use(); }
+    long& m_failingAt;
+};
+
 class MemoryWindow final : public FormWindow {
 public:
     explicit MemoryWindow(MainFormState& state) : m_state(state) {}
@@ -27,7 +39,9 @@ public:
     const SortedList& ListOf(Category category) const { return *OfCategory(category, &concept, &action, &object); }
 
     // The controls as a user sees them.
-    SortedList concept, action, object;
+    // Out of memory once, at that many writes and list fills from now (never while negative).
+    long failingAt = -1;
+    MemoryList concept{failingAt}, action{failingAt}, object{failingAt};
     int checkedRadio = -1;  // 0 Metaphor, 1 Simile
     std::string outputLine;
     bool conventionalChecked = false;
