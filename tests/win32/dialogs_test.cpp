@@ -353,24 +353,25 @@ TEST(DialogLayer, TellsOfACommandThatStopsAndTouchesNothingOfAnObjectItsCommandR
     DestroyWindow(g_witness);
 }
 
-// The lists, whether each was last told to stop drawing, and their storage,
-// seen by a subclass of each: out of it (CB_ERRSPACE) from that many added
-// entries on (never while negative).
-HWND g_lists[3];
+// The lists, whether each was last told to stop drawing, and the system's
+// storage of their entries and of the output line's text, seen by a subclass
+// of each: out of it from that many entries and texts on (never while negative).
+HWND g_lists[3], g_line;
 bool g_undrawn[3];
 long g_entriesLeft = -1;
-WNDPROC g_comboProc;
+WNDPROC g_comboProc, g_lineProc;
 LRESULT CALLBACK SeeRedraw(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     for (int i = 0; message == WM_SETREDRAW && i < 3; ++i) g_undrawn[i] = hwnd == g_lists[i] ? !wParam : g_undrawn[i];
-    if (message == CB_ADDSTRING && g_entriesLeft == 0) {
+    const bool stored = message == CB_ADDSTRING || message == WM_SETTEXT;
+    if (stored && g_entriesLeft == 0) {
         g_refused = true;
-        return CB_ERRSPACE;
+        return message == WM_SETTEXT ? FALSE : CB_ERRSPACE;
     }
-    if (message == CB_ADDSTRING && g_entriesLeft > 0) --g_entriesLeft;
-    return CallWindowProcW(g_comboProc, hwnd, message, wParam, lParam);
+    if (stored && g_entriesLeft > 0) --g_entriesLeft;
+    return CallWindowProcW(hwnd == g_line ? g_lineProc : g_comboProc, hwnd, message, wParam, lParam);
 }
 
-// Out of memory, or out of a list's storage, at any point of a press after a
+// Out of memory, or out of the system's storage, at any point of a press after a
 // sentence is shown: the user is told, and nothing is left half done: the line
 // shows what Copy copies and what Copy All copies last, no list is left
 // undrawn, and Auto Generate, whose lists are those the pick narrows to, then
@@ -382,10 +383,10 @@ TEST(DialogLayer, APressThatRunsOutOfMemoryIsToldAndThenNothingIsLeftHalfDone) {
         long* budget;
     };
     for (const Press& row : {Press{"pick", IDC_CONCEPT, &g_allocationsLeft}, Press{"pick", IDC_CONCEPT, &g_entriesLeft},
-                             Press{"Generate", IDC_GENERATE, &g_allocationsLeft},
+                             Press{"Generate", IDC_GENERATE, &g_allocationsLeft}, Press{"Generate", IDC_GENERATE, &g_entriesLeft},
                              Press{"Auto Generate", IDC_AUTO_GENERATE, &g_allocationsLeft},
                              Press{"Auto Generate", IDC_AUTO_GENERATE, &g_entriesLeft}}) {
-        SCOPED_TRACE(std::string(row.name) + (row.budget == &g_entriesLeft ? ", out of list storage" : ", out of memory"));
+        SCOPED_TRACE(std::string(row.name) + (row.budget == &g_entriesLeft ? ", out of the system's storage" : ", out of memory"));
         Win32Harness h;
         SetAutoModes(h.State(), false, 0, 0, 1);
         h.Chance().SetSeconds(1);
@@ -410,6 +411,8 @@ TEST(DialogLayer, APressThatRunsOutOfMemoryIsToldAndThenNothingIsLeftHalfDone) {
             g_comboProc = reinterpret_cast<WNDPROC>(
                 SetWindowLongPtrW(g_lists[static_cast<int>(c)], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SeeRedraw)));
         }
+        g_line = h.Item(IDC_OUTPUT);
+        g_lineProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(g_line, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SeeRedraw)));
         int failures = 0;
         for (long failing = 0;; ++failing) {
             ready();
