@@ -204,7 +204,9 @@ async function act(page, [verb, ...args]) {
     case 'choice': await page.click((await settings()).pairs[args[0]][args[1]]); break;
     case 'everything': await page.click((await settings()).everything); break;
     case 'ok': await page.click((await settings()).ok); break;
-    case 'link': await page.evaluate((fragment) => new Promise((done) => {
+    // Typed as a person types an address: once the page has written its own,
+    // which it does at most every tenth of a second.
+    case 'link': await sleep(250); await page.evaluate((fragment) => new Promise((done) => {
       addEventListener('hashchange', () => setTimeout(done), { once: true });
       location.hash = fragment;
     }), args[0]); break;
