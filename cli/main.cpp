@@ -175,8 +175,7 @@ public:
         const std::string& text = option->results().front();
         Number number{};
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number, 10);
-        if (!text.empty() && text.front() != '-' && error == std::errc() && end == text.data() + text.size() &&
-            number >= least && number <= most) {
+        if (error == std::errc() && end == text.data() + text.size() && number >= least && number <= most) {
             return number;
         }
         return Refuse(option, "a number from " + std::to_string(least) + " to " + std::to_string(most));

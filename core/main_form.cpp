@@ -126,7 +126,11 @@ void MainForm::RestrictList(Category category, Polarity polarity) { FillList(cat
 void MainForm::FillList(Category category, Holding holding) {
     ListControl& list = m_window.List(category);
     const std::vector<std::string>& entries = EntriesOf(category, holding);
-    if (list.FilledWith() != entries) list.Fill(entries);
+    if (list.FilledWith() == entries) return;
+    // A press that may fail notes what the list held, once, to put it back.
+    std::optional<Holding>& held = m_held[static_cast<int>(category)];
+    if (m_pressing && !held) held = HoldingOf(category);
+    list.Fill(entries);
 }
 
 void MainForm::ConventionalSwitch() {
@@ -244,19 +248,25 @@ void MainForm::NarrowOnSelection(Category changed) {
 
 // Should the press fail (out of memory, say), the record goes back at once, as
 // it allocates nothing, and each list it refilled is filled again with what it
-// held; then the window shows them, and the failure goes on to be told. A
-// list whose refill fails too records nothing, and the next fill of it runs.
+// held; then the window shows them, and the failure goes on to be told. A list
+// whose refill fails too records nothing, and the next fill of it runs. The
+// output line is left out of the copy: ShowSentence, the only step that
+// changes it, puts it back itself.
 void MainForm::InFullOrNotAtAll(const std::function<void()>& press) {
+    std::string output = std::move(m_state.m_strOutput);
     MainFormState before = m_state;
-    std::array<std::vector<std::string>, std::size(kCategories)> held;
-    for (Category category : kCategories) held[static_cast<int>(category)] = m_window.List(category).FilledWith();
+    m_state.m_strOutput = std::move(output);
+    for (std::optional<Holding>& held : m_held) held.reset();
+    m_pressing = true;
     try {
         press();
+        m_pressing = false;
     } catch (...) {
+        m_pressing = false;
+        before.m_strOutput.swap(m_state.m_strOutput);
         std::swap(m_state, before);
         for (Category category : kCategories) {
-            ListControl& list = m_window.List(category);
-            if (list.FilledWith() != held[static_cast<int>(category)]) list.Fill(held[static_cast<int>(category)]);
+            if (const std::optional<Holding> held = m_held[static_cast<int>(category)]) FillList(category, *held);
         }
         m_window.WriteToWindow();
         throw;

@@ -149,6 +149,9 @@ private:
     std::deque<std::string> m_sentences;
     const std::size_t m_sentencesKept;
     std::optional<SentenceParts> m_shownSentence;
+    // While a press runs in full or not at all: what each list it refilled held before.
+    bool m_pressing = false;
+    std::optional<Holding> m_held[3];
 };
 
 }  // namespace quill

@@ -59,8 +59,9 @@ std::optional<std::string> FindWordAnyCase(Category list, std::string_view text)
 std::vector<std::string> ObjectsMeeting(const std::string& concept) {
     std::vector<std::string> objects;
     const std::vector<std::string>& all = ShownWords(Category::Object);
+    const Polarity polarity = ClassifyPolarity(concept);
     std::copy_if(all.begin(), all.end(), std::back_inserter(objects),
-                 [&](const std::string& object) { return CanMeet(concept, object); });
+                 [polarity](const std::string& object) { return CanMeet(polarity, ClassifyPolarity(object)); });
     return objects;
 }
 

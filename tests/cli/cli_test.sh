@@ -70,9 +70,8 @@ Evil Wounds War --simile --figure metaphor        | 2 | --simile and --figure do
 Evil Wounds War --figure random                   | 2 | --figure random goes with --auto only
 --auto 0                                          | 2 | --auto takes a number from 1 to 9223372036854775807, not "0"$
 --auto 99999999999999999999                       | 2 | --auto takes a number from 1 to 9223372036854775807, not
---auto ''                                         | 2 | --auto takes a number from 1 to 9223372036854775807$
 --auto --seed 0x10                                | 2 | --seed takes a number from 0 to 4294967295, not "0x10"$
---auto --seed -1                                  | 2 | --seed takes a number from 0 to 4294967295, not "-1"$
+--auto -1                                         | 2 | --auto takes a number from 1 to 9223372036854775807, not "-1"$
 --auto --seed=4294967296                          | 2 | --seed takes a number from 0 to 4294967295, not
 --auto --seed ''                                  | 2 | --seed takes a number from 0 to 4294967295$
 --auto 2 --simile                                 | 2 | --simile does not go with --auto
